@@ -1,0 +1,205 @@
+#include "number_text.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+
+namespace tarnvale {
+namespace {
+
+constexpr int kSignificantDigits = 15;
+// Below this the spacing of doubles is at most 1/16, far finer than the rounding tolerance.
+constexpr double kExactScaledLimit = 562949953421312.0;  // 2^49
+constexpr std::size_t kMaxFastSeparator = 8;
+
+
+void appendFrequencyExactly(std::string& out, double mhz, std::string_view decimalSeparator) {
+    std::array<char, 400> buf{};
+    const auto end = std::to_chars(buf.data(), buf.data() + buf.size(), mhz,
+                                   std::chars_format::fixed, 4)
+                         .ptr;
+    std::string_view text(buf.data(), static_cast<std::size_t>(end - buf.data()));
+    if (text.starts_with('-')) {
+        out += '-';
+        text.remove_prefix(1);
+    }
+    if (text.starts_with("0.")) {
+        text.remove_prefix(1);
+    }
+    const auto dot = text.find('.');
+    out += text.substr(0, dot);
+    out += decimalSeparator;
+    out += text.substr(dot + 1);
+}
+
+struct Significand {
+    std::array<char, 20> digits{};  // no trailing zeros
+    std::size_t length = 0;
+    int exponent = 0;  // of the first digit
+
+    std::string_view view() const { return {digits.data(), length}; }
+};
+
+// Splits "d.ddde+XX" into its digits and exponent.
+Significand splitScientific(const char* first, const char* last) {
+    const std::string_view sci(first, static_cast<std::size_t>(last - first));
+    const auto ePos = sci.find('e');
+    Significand result;
+    for (std::size_t i = 0; i < ePos; ++i) {
+        if (sci[i] != '.') {
+            result.digits[result.length++] = sci[i];
+        }
+    }
+    const auto exponentStart = ePos + (sci[ePos + 1] == '+' ? 2 : 1);
+    std::from_chars(sci.data() + exponentStart, last, result.exponent);
+    while (result.length > 1 && result.digits[result.length - 1] == '0') {
+        --result.length;
+    }
+    return result;
+}
+
+// The value rounded to 15 significant digits. The shortest round-trip form already is that
+// rounding whenever it has 15 digits or fewer, and it is much cheaper to get.
+Significand significantDigits(double positive) {
+    std::array<char, 64> buf{};
+    char* last = buf.data() + buf.size();
+    auto end = std::to_chars(buf.data(), last, positive, std::chars_format::scientific).ptr;
+    auto result = splitScientific(buf.data(), end);
+    if (result.length <= kSignificantDigits) {
+        return result;
+    }
+    end = std::to_chars(buf.data(), last, positive, std::chars_format::scientific,
+                        kSignificantDigits - 1)
+              .ptr;
+    return splitScientific(buf.data(), end);
+}
+
+}  // namespace
+
+void appendFrequency(std::string& out, double mhz, std::string_view decimalSeparator) {
+    // Fast path: below 2^49 adding 0.5 is exact, and a scaled value this far from a rounding
+    // tie rounds as the exact binary value does. Otherwise the exact conversion decides.
+    const double scaled = std::fabs(mhz * 10000.0);
+    if (!(scaled < kExactScaledLimit) || decimalSeparator.size() > kMaxFastSeparator) {
+        appendFrequencyExactly(out, mhz, decimalSeparator);
+        return;
+    }
+    const auto units = static_cast<std::uint64_t>(scaled + 0.5);
+    if (std::fabs(scaled - static_cast<double>(units)) > 0.45) {
+        appendFrequencyExactly(out, mhz, decimalSeparator);
+        return;
+    }
+    // Written right to left into one buffer and appended once: this runs for every row.
+    std::array<char, 48> buf;
+    char* end = buf.data() + buf.size();
+    char* p = end;
+    auto fraction = units % 10000;
+    for (int i = 0; i < 4; ++i) {
+        *--p = static_cast<char>('0' + fraction % 10);
+        fraction /= 10;
+    }
+    p -= decimalSeparator.size();
+    std::copy(decimalSeparator.begin(), decimalSeparator.end(), p);
+    for (auto whole = units / 10000; whole > 0; whole /= 10) {
+        *--p = static_cast<char>('0' + whole % 10);
+    }
+    if (mhz < 0) {
+        *--p = '-';
+    }
+    out.append(p, end);
+}
+
+void appendNumber(std::string& out, double value, std::string_view decimalSeparator) {
+    if (!std::isfinite(value)) {
+        out += std::isnan(value) ? "NaN" : (value < 0 ? "-Infinity" : "Infinity");
+        return;
+    }
+    if (value == 0) {
+        out += '0';
+        return;
+    }
+    const auto sig = significantDigits(std::fabs(value));
+    const auto digits = sig.view();
+    if (value < 0) {
+        out += '-';
+    }
+    if (sig.exponent < 0) {
+        out += '0';
+        out += decimalSeparator;
+        out.append(static_cast<std::size_t>(-sig.exponent - 1), '0');
+        out += digits;
+        return;
+    }
+    const auto intDigits = static_cast<std::size_t>(sig.exponent) + 1;
+    if (digits.size() <= intDigits) {
+        out += digits;
+        out.append(intDigits - digits.size(), '0');
+        return;
+    }
+    out += digits.substr(0, intDigits);
+    out += decimalSeparator;
+    out += digits.substr(intDigits);
+}
+
+std::string formatFrequency(double mhz, std::string_view decimalSeparator) {
+    std::string text;
+    appendFrequency(text, mhz, decimalSeparator);
+    return text;
+}
+
+std::string formatNumber(double value, std::string_view decimalSeparator) {
+    std::string text;
+    appendNumber(text, value, decimalSeparator);
+    return text;
+}
+
+void appendChannel(std::string& out, int channel) {
+    std::array<char, 16> buf;
+    out.append(buf.data(), std::to_chars(buf.data(), buf.data() + buf.size(), channel).ptr);
+}
+
+std::string formatChannel(int channel) {
+    std::string text;
+    appendChannel(text, channel);
+    return text;
+}
+
+std::optional<Channel> parseChannel(std::string_view text) {
+    Channel value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (text.empty() || ec != std::errc{} || ptr != end) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<double> parseNumber(std::string_view text, std::string_view decimalSeparator) {
+    if (decimalSeparator.empty()) {
+        return std::nullopt;
+    }
+    // Only the given separator may stand for the decimal point.
+    std::string plain;
+    plain.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        if (text.substr(i).starts_with(decimalSeparator)) {
+            plain += '.';
+            i += decimalSeparator.size();
+        } else if (text[i] == '.') {
+            return std::nullopt;
+        } else {
+            plain += text[i++];
+        }
+    }
+    double value = 0;
+    const char* end = plain.data() + plain.size();
+    const auto [ptr, ec] = std::from_chars(plain.data(), end, value, std::chars_format::fixed);
+    if (plain.empty() || ec != std::errc{} || ptr != end || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+}  // namespace tarnvale
