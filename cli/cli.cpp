@@ -56,8 +56,8 @@ int run(std::span<const std::string_view> args, std::string& out, std::string& e
             continue;
         }
         if (rest.size() < entry.minArgs || rest.size() > entry.maxArgs) {
-            return usageError(err, std::string("wrong number of arguments for '") +
-                                       std::string(command) + "'");
+            return usageError(
+                err, std::string("wrong number of arguments for '") + std::string(command) + "'");
         }
         return entry.run(rest, out, err);
     }

@@ -23,7 +23,7 @@ void appendChannelHeader(std::string& out) {
 
 // Writes the records of one band; the band's rule and texts are looked up once.
 class ChannelRecordWriter {
-public:
+  public:
     ChannelRecordWriter(std::string& out, const BandRef& ref)
         : out_(out), ref_(ref), convert_(ref.band, ref.format), wcdma_(ref.format == "WCDMA") {
         appendCsvField(prefix_, ref.format);
@@ -55,7 +55,7 @@ public:
         out_ += "\r\n";
     }
 
-private:
+  private:
     // Gaps and spacings repeat from one channel to the next; their text is reused.
     struct RepeatedNumber {
         double value = std::numeric_limits<double>::quiet_NaN();
@@ -105,9 +105,9 @@ int planCommand(Args args, std::string& out, std::string& err) {
     const auto& plan = *ref->plan;
     appendCsvRecord(out, {"format", "band", "valid_channels", "channel_count", "window_start_mhz",
                           "window_stop_mhz"});
-    appendCsvRecord(out, {ref->format, ref->band, plan.validChannels,
-                          std::to_string(channelCount(plan)), formatNumber(plan.windowStart, kDot),
-                          formatNumber(plan.windowStop, kDot)});
+    appendCsvRecord(out,
+                    {ref->format, ref->band, plan.validChannels, std::to_string(channelCount(plan)),
+                     formatNumber(plan.windowStart, kDot), formatNumber(plan.windowStop, kDot)});
     return kExitOk;
 }
 
@@ -185,6 +185,8 @@ constexpr std::array<Command, 4> kCommands = {{
 
 }  // namespace
 
-std::span<const Command> commandTable() { return kCommands; }
+std::span<const Command> commandTable() {
+    return kCommands;
+}
 
 }  // namespace tarnvale::cli

@@ -50,20 +50,18 @@ constexpr ChannelPlan kBand2{"UL: 12-287 [step 25], 9262-9538; DL: 412-687 [step
                              kBand2Segs, 1852.4, 1987.6};
 constexpr ChannelPlan kBand3{"UL: 8562-8913; DL: 9037-9388", kBand3Segs, 1712.4, 1877.6};
 constexpr ChannelPlan kBand4{
-    "UL: 1162-1362 [step 25], 8562-8763; DL: 1462-1662 [step 25], 10562-10763", kBand4Segs,
-    1712.4, 2152.6};
+    "UL: 1162-1362 [step 25], 8562-8763; DL: 1462-1662 [step 25], 10562-10763", kBand4Segs, 1712.4,
+    2152.6};
 constexpr ChannelPlan kBand5{
-    "UL: 782-862 [step variable], 4132-4233; DL: 1007-1087 [step variable], 4357-4458",
-    kBand5Segs, 826.4, 891.6};
+    "UL: 782-862 [step variable], 4132-4233; DL: 1007-1087 [step variable], 4357-4458", kBand5Segs,
+    826.4, 891.6};
 constexpr ChannelPlan kBand6{"UL: 812, 837, 4162-4188; DL: 1037, 1062, 4387-4413", kBand6Segs,
                              832.4, 882.6};
 constexpr ChannelPlan kUsPcs{"0-1199", k0To1199Segs, 1850, 1989.95};
 constexpr ChannelPlan kImt2000{"0-1199", k0To1199Segs, 1920, 2169.95};
 constexpr ChannelPlan kKoreaPcs{"0-599", kKoreaSegs, 1750, 1869.95};
-constexpr ChannelPlan kTacs{"1-799, 801-1039, 1041-1199, 1201-1600", kTacsSegs, 832.0125,
-                            924.9875};
-constexpr ChannelPlan kNmt450{"1-300, 539-871, 1039-1473, 1792-2016", kNmt450Segs, 411.675,
-                              493.48};
+constexpr ChannelPlan kTacs{"1-799, 801-1039, 1041-1199, 1201-1600", kTacsSegs, 832.0125, 924.9875};
+constexpr ChannelPlan kNmt450{"1-300, 539-871, 1039-1473, 1792-2016", kNmt450Segs, 411.675, 493.48};
 constexpr ChannelPlan kChina{"0-699", kChinaSegs, 880, 959.95};
 constexpr ChannelPlan kSecondary800{"0-919", kSecondary800Segs, 806, 939.975};
 

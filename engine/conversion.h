@@ -17,11 +17,11 @@ struct BandRule;
 
 // Converts channels of one band, with its rule looked up once.
 class BandConverter {
-public:
+  public:
     BandConverter(std::string_view band, std::string_view format);
     Conversion operator()(Channel channel) const;
 
-private:
+  private:
     const BandRule* rule_;
 };
 

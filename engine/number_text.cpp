@@ -14,12 +14,10 @@ constexpr int kSignificantDigits = 15;
 constexpr double kExactScaledLimit = 562949953421312.0;  // 2^49
 constexpr std::size_t kMaxFastSeparator = 8;
 
-
 void appendFrequencyExactly(std::string& out, double mhz, std::string_view decimalSeparator) {
     std::array<char, 400> buf{};
-    const auto end = std::to_chars(buf.data(), buf.data() + buf.size(), mhz,
-                                   std::chars_format::fixed, 4)
-                         .ptr;
+    const auto end =
+        std::to_chars(buf.data(), buf.data() + buf.size(), mhz, std::chars_format::fixed, 4).ptr;
     std::string_view text(buf.data(), static_cast<std::size_t>(end - buf.data()));
     if (text.starts_with('-')) {
         out += '-';

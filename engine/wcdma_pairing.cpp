@@ -31,7 +31,8 @@ std::optional<Channel> pairedDownlinkChannel(std::string_view band, Channel upli
         if (pairing.band != band) {
             continue;
         }
-        const int sum = uplink + (uplink <= pairing.lowUpTo ? pairing.lowOffset : pairing.highOffset);
+        const int sum =
+            uplink + (uplink <= pairing.lowUpTo ? pairing.lowOffset : pairing.highOffset);
         if (sum > std::numeric_limits<Channel>::max()) {
             return std::nullopt;
         }

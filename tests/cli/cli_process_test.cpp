@@ -56,10 +56,10 @@ TEST(CliProcess, PlanQuotesTheValidChannelText) {
 TEST(CliProcess, ConvertGivesIndexCarriersGapSpacingAndDownlink) {
     const auto r = cli({"convert", "WCDMA", "Band IV", "1362", "8562"});
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(lines(r.out), (std::vector<std::string>{
-                                kChannelHeader,
-                                "WCDMA,Band IV,8,1362,2152.5000,1752.5000,400,5000,1662",
-                                "WCDMA,Band IV,9,8562,2112.4000,1712.4000,400,200,10562"}));
+    EXPECT_EQ(lines(r.out),
+              (std::vector<std::string>{kChannelHeader,
+                                        "WCDMA,Band IV,8,1362,2152.5000,1752.5000,400,5000,1662",
+                                        "WCDMA,Band IV,9,8562,2112.4000,1712.4000,400,200,10562"}));
     EXPECT_EQ(lines(cli({"convert", "CDMA", "TACS (Japan)", "1"}).out)[1],
               "CDMA,TACS (Japan),798,1,860.0125,915.0125,-55,12.5,");
     EXPECT_EQ(lines(cli({"convert", "WCDMA", "Band V", "782"}).out)[1],
@@ -67,8 +67,8 @@ TEST(CliProcess, ConvertGivesIndexCarriersGapSpacingAndDownlink) {
 }
 
 TEST(CliProcess, ConvertKeepsGoodChannelsWhenOthersAreBad) {
-    const auto r = cli({"convert", "CDMA", "Cell 800", "991", "800", "abc", "99999", "", "1.5",
-                        "1"});
+    const auto r =
+        cli({"convert", "CDMA", "Cell 800", "991", "800", "abc", "99999", "", "1.5", "1"});
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(lines(r.out), (std::vector<std::string>{
                                 kChannelHeader, "CDMA,Cell 800,0,991,869.0400,824.0400,45,30,",
@@ -100,9 +100,11 @@ TEST(CliProcess, UnknownFormatOrBandNamesTheValidOnes) {
 }
 
 TEST(CliProcess, UsageErrorsExitWithTwo) {
-    for (const auto& args : std::vector<std::vector<std::string>>{
-             {}, {"frobnicate"}, {"plan", "CDMA"}, {"convert", "CDMA", "Cell 800"},
-             {"bands", "extra"}}) {
+    for (const auto& args : std::vector<std::vector<std::string>>{{},
+                                                                  {"frobnicate"},
+                                                                  {"plan", "CDMA"},
+                                                                  {"convert", "CDMA", "Cell 800"},
+                                                                  {"bands", "extra"}}) {
         const auto r = cli(args);
         EXPECT_EQ(r.status, 2);
         EXPECT_TRUE(r.out.empty());

@@ -30,8 +30,8 @@ TEST(Catalogue, BandCaptionsPerFormat) {
                               "China Cellular", "Secondary 800", "NMT450", "", ""}));
     EXPECT_EQ(captions(1), (V{"P-GSM 900", "E-GSM 900", "DCS 1800", "GSM 850", "PCS 1900",
                               "R-GSM 900", "GSM 750", "GSM 450", "GSM 480", ""}));
-    EXPECT_EQ(captions(2), (V{"Band I", "Band II", "Band III", "Band IV", "Band V", "Band VI", "",
-                              "", "", ""}));
+    EXPECT_EQ(captions(2),
+              (V{"Band I", "Band II", "Band III", "Band IV", "Band V", "Band VI", "", "", "", ""}));
     EXPECT_EQ(captions(3), (V{"Cell 800", "PCS 1900", "", "", "", "", "", "", "", ""}));
     EXPECT_EQ(captions(4), (V{"Cell 800", "", "", "", "", "", "", "", "", ""}));
     EXPECT_EQ(bandCaption(5, 0), "");

@@ -26,21 +26,21 @@ struct ListEntry {
 };
 
 const ListEntry kEntries[] = {
-    {"AMPS", "Cell 800", 0, 991},          {"AMPS", "Cell 800", 32, 1023},
-    {"AMPS", "Cell 800", 33, 1},           {"AMPS", "Cell 800", 831, 799},
-    {"CDMA", "TACS (Japan)", 158, 1199},   {"CDMA", "TACS (Japan)", 159, 1201},
-    {"CDMA", "TACS (Japan)", 558, 1600},   {"CDMA", "TACS (Japan)", 559, 801},
-    {"CDMA", "TACS (Japan)", 797, 1039},   {"CDMA", "TACS (Japan)", 798, 1},
-    {"CDMA", "TACS (Japan)", 1596, 799},   {"CDMA", "NMT450", 0, 539},
-    {"CDMA", "NMT450", 333, 1},            {"CDMA", "NMT450", 1292, 2016},
-    {"WCDMA", "Band V", 0, 782},           {"WCDMA", "Band V", 1, 787},
-    {"WCDMA", "Band V", 2, 807},           {"WCDMA", "Band V", 5, 862},
-    {"WCDMA", "Band V", 6, 4132},          {"WCDMA", "Band V", 107, 4233},
-    {"WCDMA", "Band II", 1, 37},           {"WCDMA", "Band II", 11, 287},
-    {"WCDMA", "Band II", 12, 9262},        {"WCDMA", "Band IV", 8, 1362},
-    {"WCDMA", "Band IV", 9, 8562},         {"WCDMA", "Band VI", 1, 837},
-    {"WCDMA", "Band VI", 2, 4162},         {"GSM", "E-GSM 900", 49, 0},
-    {"GSM", "R-GSM 900", 69, 0},           {"IS-136", "PCS 1900", 1996, 1998},
+    {"AMPS", "Cell 800", 0, 991},        {"AMPS", "Cell 800", 32, 1023},
+    {"AMPS", "Cell 800", 33, 1},         {"AMPS", "Cell 800", 831, 799},
+    {"CDMA", "TACS (Japan)", 158, 1199}, {"CDMA", "TACS (Japan)", 159, 1201},
+    {"CDMA", "TACS (Japan)", 558, 1600}, {"CDMA", "TACS (Japan)", 559, 801},
+    {"CDMA", "TACS (Japan)", 797, 1039}, {"CDMA", "TACS (Japan)", 798, 1},
+    {"CDMA", "TACS (Japan)", 1596, 799}, {"CDMA", "NMT450", 0, 539},
+    {"CDMA", "NMT450", 333, 1},          {"CDMA", "NMT450", 1292, 2016},
+    {"WCDMA", "Band V", 0, 782},         {"WCDMA", "Band V", 1, 787},
+    {"WCDMA", "Band V", 2, 807},         {"WCDMA", "Band V", 5, 862},
+    {"WCDMA", "Band V", 6, 4132},        {"WCDMA", "Band V", 107, 4233},
+    {"WCDMA", "Band II", 1, 37},         {"WCDMA", "Band II", 11, 287},
+    {"WCDMA", "Band II", 12, 9262},      {"WCDMA", "Band IV", 8, 1362},
+    {"WCDMA", "Band IV", 9, 8562},       {"WCDMA", "Band VI", 1, 837},
+    {"WCDMA", "Band VI", 2, 4162},       {"GSM", "E-GSM 900", 49, 0},
+    {"GSM", "R-GSM 900", 69, 0},         {"IS-136", "PCS 1900", 1996, 1998},
 };
 
 class ListEntries : public ::testing::TestWithParam<ListEntry> {};
@@ -63,9 +63,9 @@ struct Absent {
 
 const Absent kAbsent[] = {
     {"CDMA", "TACS (Japan)", 800}, {"CDMA", "TACS (Japan)", 1040}, {"CDMA", "TACS (Japan)", 1200},
-    {"WCDMA", "Band V", 792},      {"WCDMA", "Band II", 13},        {"WCDMA", "Band I", 10562},
-    {"IS-136", "PCS 1900", 1},     {"IS-136", "PCS 1900", 1999},    {"GSM", "P-GSM 900", 0},
-    {"CDMA", "Cell 800", 0},       {"CDMA", "Cell 800", 800},       {"CDMA", "NMT450", 301},
+    {"WCDMA", "Band V", 792},      {"WCDMA", "Band II", 13},       {"WCDMA", "Band I", 10562},
+    {"IS-136", "PCS 1900", 1},     {"IS-136", "PCS 1900", 1999},   {"GSM", "P-GSM 900", 0},
+    {"CDMA", "Cell 800", 0},       {"CDMA", "Cell 800", 800},      {"CDMA", "NMT450", 301},
     {"WCDMA", "Band VI", 813},     {"CDMA", "Cell 800", -1},
 };
 

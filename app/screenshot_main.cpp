@@ -1,0 +1,42 @@
+// Renders the main window to a PNG file, for the README and for looking at the layout.
+// Usage: tarnvale-screenshot FILE.png [FORMAT_INDEX [BAND_INDEX [POSITION]]]
+#include <QApplication>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+
+#include "fonts.h"
+#include "main_window.h"
+#include "qt_alerts.h"
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    const QStringList args = QApplication::arguments();
+    if (args.size() < 2) {
+        qWarning("usage: tarnvale-screenshot FILE.png [FORMAT_INDEX [BAND_INDEX [POSITION]]]");
+        return 2;
+    }
+    tarnvale::installFontSubstitutions();
+    tarnvale::QtAlerts alerts;
+    tarnvale::MainWindow window(alerts);
+    window.Form_Load();
+    const auto clickOption = [&window](const QString& name) {
+        if (auto* option = window.findChild<QRadioButton*>(name)) {
+            QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
+        }
+    };
+    if (args.size() > 2) {
+        clickOption("optFormat_" + args[2]);
+    }
+    if (args.size() > 3) {
+        clickOption("optBand_" + args[3]);
+    }
+    if (args.size() > 4) {
+        window.findChild<QScrollBar*>("sbFreq")->setValue(args[4].toInt());
+    }
+    QApplication::processEvents();
+    return window.grab().save(args[1]) ? 0 : 1;
+}

@@ -1,0 +1,46 @@
+#include "main_window_fixture.h"
+
+#include <QTest>
+
+namespace tarnvale::testing {
+
+void MainWindowTest::SetUp() {
+    window = std::make_unique<MainWindow>(alerts);
+    window->Form_Load();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+}
+
+void MainWindowTest::TearDown() {
+    for (const auto& w : alerts.warnings) {
+        ADD_FAILURE() << "unexpected warning: " << w.text.toStdString();
+    }
+    window.reset();
+}
+
+QRadioButton* MainWindowTest::format(int index) const {
+    return find<QRadioButton>(QString("optFormat_%1").arg(index));
+}
+
+QRadioButton* MainWindowTest::band(int index) const {
+    return find<QRadioButton>(QString("optBand_%1").arg(index));
+}
+
+QString MainWindowTest::text(const QString& labelName) const {
+    return find<QLabel>(labelName)->text();
+}
+
+void MainWindowTest::click(QRadioButton* option) {
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
+}
+
+void MainWindowTest::chooseBand(int formatIndex, int bandIndex) {
+    click(format(formatIndex));
+    click(band(bandIndex));
+}
+
+std::vector<RecordingAlerts::Warning> MainWindowTest::takeWarnings() {
+    return std::exchange(alerts.warnings, {});
+}
+
+}  // namespace tarnvale::testing

@@ -1,0 +1,18 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLocale>
+
+#include "fonts.h"
+
+// GUI tests run headless unless told otherwise, in a pinned locale, with the window's fonts.
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    tarnvale::installFontSubstitutions();
+    return RUN_ALL_TESTS();
+}

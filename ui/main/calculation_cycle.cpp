@@ -1,0 +1,36 @@
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+
+#include "alerts.h"
+#include "conversion.h"
+#include "main_window.h"
+#include "number_text.h"
+
+namespace tarnvale {
+
+void MainWindow::CalculateFrequencies() {
+    if (FindChannelIndex() == -1) {
+        ReportInvalidChannel();
+        return;
+    }
+    const auto result = convertChannel(state_.BandName.toStdString(),
+                                       state_.RadioFormat.toStdString(), state_.CurChannel);
+    c_.lblChSpc->setText(numbers_.channelSpacing(result.spacing));
+    ShowResults(result.forward, result.reverse);
+    // Moving the bar recalculates the same channel once; the nested run moves nothing.
+    c_.sbFreq->setValue(FindChannelIndex());
+}
+
+void MainWindow::ReportInvalidChannel() {
+    alerts_.warn("Please enter valid channel", "Invalid Channel");
+    state_.CurChannel = state_.PrevChannel;
+    c_.txtChan->setText(toQString(formatChannel(state_.CurChannel)));
+    selectChannelText();
+}
+
+void MainWindow::selectChannelText() {
+    c_.txtChan->setSelection(0, 10);
+}
+
+}  // namespace tarnvale

@@ -1,0 +1,31 @@
+#include "locale_numbers.h"
+
+#include "conversion.h"
+#include "number_text.h"
+
+namespace tarnvale {
+
+LocaleNumbers::LocaleNumbers(const QLocale& locale)
+    : separator_(locale.decimalPoint().toStdString()) {}
+
+QString LocaleNumbers::frequency(double mhz) const {
+    return toQString(formatFrequency(mhz, separator_));
+}
+
+QString LocaleNumbers::number(double value) const {
+    return toQString(formatNumber(value, separator_));
+}
+
+QString LocaleNumbers::channelSpacing(double spacingKhz) const {
+    return toQString(formatChannelSpacing(spacingKhz, separator_));
+}
+
+std::optional<double> LocaleNumbers::read(const QString& text) const {
+    return parseNumber(text.toStdString(), separator_);
+}
+
+QString toQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace tarnvale

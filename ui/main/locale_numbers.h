@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <optional>
+#include <string>
+
+namespace tarnvale {
+
+// The engine's number texts with the decimal separator of one locale, for writing captions
+// and reading them back alike.
+class LocaleNumbers {
+  public:
+    explicit LocaleNumbers(const QLocale& locale);
+
+    QString frequency(double mhz) const;
+    QString number(double value) const;
+    QString channelSpacing(double spacingKhz) const;
+    std::optional<double> read(const QString& text) const;
+
+  private:
+    std::string separator_;
+};
+
+QString toQString(std::string_view text);
+
+}  // namespace tarnvale

@@ -1,0 +1,142 @@
+#include "main_window.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+
+#include "catalogue.h"
+#include "channel_plans.h"
+#include "fitted_title.h"
+#include "option_click.h"
+#include "painted_items.h"
+#include "program_icon.h"
+#include "spectrum_items.h"
+#include "version.h"
+
+namespace tarnvale {
+
+MainWindow::MainWindow(Alerts& alerts, QWidget* parent)
+    : QMainWindow(parent), alerts_(alerts), numbers_(QLocale()) {
+    setObjectName("frmCalcFreq");
+    setWindowTitle("Tarnvale  vX.XX");
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowIcon(programIcon());
+    c_ = buildMainWindowLayout(this);
+    connectControls();
+}
+
+void MainWindow::connectControls() {
+    for (int i = 0; i < kFormatOptions; ++i) {
+        onOptionClick(c_.optFormat[i], [this, i] { optFormat_Click(i); });
+    }
+    for (int i = 0; i < kBandOptions; ++i) {
+        onOptionClick(c_.optBand[i], [this, i] { optBand_Click(i); });
+    }
+    // A thumb drag scrolls through the positions; every other move is a change, and so is
+    // the end of a drag.
+    connect(c_.sbFreq, &QScrollBar::valueChanged, this, [this] {
+        if (c_.sbFreq->isSliderDown()) {
+            sbFreq_Scroll();
+        } else {
+            sbFreq_Change();
+        }
+    });
+    connect(c_.sbFreq, &QScrollBar::sliderReleased, this, &MainWindow::sbFreq_Change);
+    connect(c_.cmdExit, &QPushButton::clicked, this, &MainWindow::cmdExit_Click);
+    connect(c_.mnuExit, &QAction::triggered, this, &MainWindow::mnuExit_Click);
+}
+
+void MainWindow::Form_Load() {
+    state_.Ver = toQString(kVersion);
+    state_.Ver_Date = toQString(kVersionDate);
+    if (const QScreen* screen = this->screen()) {
+        adjustSize();
+        move(screen->availableGeometry().center() - rect().center());
+    }
+    show();
+    optFormat_Click(0);
+    setWindowTitle("Tarnvale  v" + state_.Ver);
+}
+
+void MainWindow::optFormat_Click(int index) {
+    for (auto* option : c_.optBand) {
+        option->setText(QString());
+    }
+    const auto& format = radioFormats()[static_cast<std::size_t>(index)];
+    state_.RadioFormat = toQString(format.name);
+    for (std::size_t k = 0; k < format.bands.size(); ++k) {
+        c_.optBand[k]->setText(toQString(format.bands[k]));
+    }
+    for (auto* option : c_.optBand) {
+        option->setVisible(!option->text().isEmpty());
+    }
+    // Selecting option 0 runs its handler when it was not selected; it runs once more here.
+    c_.optBand[0]->setChecked(true);
+    optBand_Click(0);
+}
+
+void MainWindow::optBand_Click(int index) {
+    state_.BandName = c_.optBand[index]->text();
+    LoadChannelPlan();
+    CalculateFrequencies();
+    DrawBandWindow();
+}
+
+void MainWindow::sbFreq_Change() {
+    state_.CurChannel = state_.ChanList[static_cast<std::size_t>(c_.sbFreq->value())];
+    CalculateFrequencies();
+}
+
+void MainWindow::sbFreq_Scroll() {
+    sbFreq_Change();
+}
+
+void MainWindow::cmdExit_Click() {
+    endProgram();
+}
+
+void MainWindow::mnuExit_Click() {
+    endProgram();
+}
+
+void MainWindow::endProgram() {
+    close();
+    emit programEnded();
+}
+
+void MainWindow::LoadChannelPlan() {
+    const auto* plan =
+        findChannelPlan(state_.RadioFormat.toStdString(), state_.BandName.toStdString());
+    double start = 0;
+    double stop = 0;
+    if (plan != nullptr) {
+        SetValidChannelCaption(toQString(plan->validChannels));
+        state_.ChanList = buildChannelList(*plan);
+        start = plan->windowStart;
+        stop = plan->windowStop;
+    }
+    c_.spectrum.lblBandStart->setCaption(numbers_.number(start));
+    c_.spectrum.lblBandStop->setCaption(numbers_.number(stop));
+    if (state_.ChanList.empty()) {
+        return;  // no plan has ever matched: nothing to walk
+    }
+    // The list is complete before the scroll bar moves, since moving it recalculates.
+    c_.sbFreq->setMinimum(0);
+    c_.sbFreq->setMaximum(static_cast<int>(state_.ChanList.size()) - 1);
+    c_.sbFreq->setValue(0);
+    state_.CurChannel = state_.ChanList[0];
+}
+
+void MainWindow::SetValidChannelCaption(const QString& text) {
+    setFittedTitle(c_.frmChannel, "Channel (valid chan: " + text + ")");
+}
+
+std::int16_t MainWindow::FindChannelIndex() const {
+    return findChannelIndex(state_.ChanList, state_.CurChannel);
+}
+
+}  // namespace tarnvale

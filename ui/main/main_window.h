@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+
+#include "channel_number.h"
+#include "locale_numbers.h"
+#include "main_window_layout.h"
+
+namespace tarnvale {
+
+class Alerts;
+
+// The calculator window: pick a format, a band and a channel, see its carriers.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+    Q_PROPERTY(QString Ver READ ver)
+    Q_PROPERTY(QString Ver_Date READ verDate)
+    Q_PROPERTY(int PrevChannel READ prevChannel)
+    Q_PROPERTY(QString RadioFormat READ radioFormat)
+    Q_PROPERTY(int CurChannel READ curChannel)
+    Q_PROPERTY(int DLChannel READ dlChannel)
+    Q_PROPERTY(QString BandName READ bandName)
+  public:
+    explicit MainWindow(Alerts& alerts, QWidget* parent = nullptr);
+
+    // Shows the window on the first format, band and channel.
+    void Form_Load();
+
+    QString ver() const { return state_.Ver; }
+    QString verDate() const { return state_.Ver_Date; }
+    int prevChannel() const { return state_.PrevChannel; }
+    QString radioFormat() const { return state_.RadioFormat; }
+    int curChannel() const { return state_.CurChannel; }
+    int dlChannel() const { return state_.DLChannel; }
+    QString bandName() const { return state_.BandName; }
+
+  signals:
+    // File, Exit or the Exit button: the program ends.
+    void programEnded();
+
+  private:
+    struct State {
+        QString Ver;
+        QString Ver_Date;
+        Channel PrevChannel = 0;
+        QString RadioFormat;
+        Channel CurChannel = 0;
+        Channel DLChannel = 0;
+        QString BandName;
+        ChannelList ChanList;
+    };
+
+    void connectControls();
+
+    // Controller
+    void optFormat_Click(int index);
+    void optBand_Click(int index);
+    void sbFreq_Change();
+    void sbFreq_Scroll();
+    void cmdExit_Click();
+    void mnuExit_Click();
+    void endProgram();
+
+    // Channel plans on screen
+    void LoadChannelPlan();
+    void SetValidChannelCaption(const QString& text);
+    std::int16_t FindChannelIndex() const;
+
+    // Calculation cycle and results
+    void CalculateFrequencies();
+    void ReportInvalidChannel();
+    void ShowResults(double forward, double reverse);
+    void DrawBandWindow();
+    void selectChannelText();
+    double bandWindowStart() const;
+    double bandWindowStop() const;
+    void describeSpectrum(double forward, double reverse);
+
+    Alerts& alerts_;
+    LocaleNumbers numbers_;
+    MainWindowControls c_;
+    State state_;
+};
+
+}  // namespace tarnvale

@@ -1,0 +1,72 @@
+#include <QLabel>
+#include <QLineEdit>
+
+#include "main_window.h"
+#include "number_text.h"
+#include "painted_frame.h"
+#include "painted_items.h"
+#include "spectrum_items.h"
+#include "wcdma_pairing.h"
+
+namespace tarnvale {
+namespace {
+
+constexpr double kGapLabelPoints = 8;
+constexpr double kNmt450GapLabelPoints = 6;
+constexpr float kGapLabelDrop = 30;
+constexpr float kNmt450GapLabelDrop = 60;
+
+}  // namespace
+
+void MainWindow::ShowResults(double forward, double reverse) {
+    auto& s = c_.spectrum;
+    c_.lblFwdFreq->setText(numbers_.frequency(forward));
+    c_.lblRevFreq->setText(numbers_.frequency(reverse));
+    s.lblFDD->setCaption(" " + numbers_.number(forward - reverse) + " MHz ");
+    // The gap label is centred with the width of its new text in the font it still has.
+    drawCarriers(s, bandWindowStart(), bandWindowStop(), forward, reverse);
+
+    const bool wcdma = state_.RadioFormat == "WCDMA";
+    c_.lblDL->setVisible(wcdma);
+    c_.lblUL->setVisible(wcdma);
+    c_.txtDLChan->setVisible(wcdma);
+
+    const bool nmt450 = state_.BandName == "NMT450";
+    s.lblFDD->setFontSize(nmt450 ? kNmt450GapLabelPoints : kGapLabelPoints);
+    s.lblFDD->setTop(s.shpFreqScale2->top() + (nmt450 ? kNmt450GapLabelDrop : kGapLabelDrop));
+
+    state_.PrevChannel = state_.CurChannel;
+    c_.txtChan->setText(toQString(formatChannel(state_.CurChannel)));
+    if (const auto downlink =
+            pairedDownlinkChannel(state_.BandName.toStdString(), state_.CurChannel)) {
+        state_.DLChannel = *downlink;
+    }
+    c_.txtDLChan->setText(toQString(formatChannel(state_.DLChannel)));
+    describeSpectrum(forward, reverse);
+
+    c_.txtChan->setFocus();
+    selectChannelText();
+}
+
+void MainWindow::DrawBandWindow() {
+    drawBandWindow(c_.spectrum, bandWindowStart(), bandWindowStop());
+}
+
+// The band window lives only in its two captions, read back with the locale that wrote them.
+double MainWindow::bandWindowStart() const {
+    return numbers_.read(c_.spectrum.lblBandStart->caption()).value_or(0.0);
+}
+
+double MainWindow::bandWindowStop() const {
+    return numbers_.read(c_.spectrum.lblBandStop->caption()).value_or(0.0);
+}
+
+// The picture in words, for screen readers.
+void MainWindow::describeSpectrum(double forward, double reverse) {
+    c_.Frame1->setAccessibleDescription(
+        QString("Band window %1 to %2 MHz; forward carrier %3 MHz; reverse carrier %4 MHz")
+            .arg(c_.spectrum.lblBandStart->caption(), c_.spectrum.lblBandStop->caption(),
+                 numbers_.frequency(forward), numbers_.frequency(reverse)));
+}
+
+}  // namespace tarnvale

@@ -1,0 +1,108 @@
+#include "painted_items.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QtMath>
+
+#include "painted_frame.h"
+#include "twips.h"
+
+namespace tarnvale {
+
+PaintedItem::PaintedItem(const QString& name, PaintedFrame* frame) : QObject(frame), frame_(frame) {
+    setObjectName(name);
+    frame->addItem(this);
+}
+
+void PaintedItem::changed() {
+    frame_->update();
+}
+
+void PaintedItem::setTwips(float& field, float value) {
+    if (field != value) {
+        field = value;
+        changed();
+    }
+}
+
+PaintedBox::PaintedBox(const QString& name, PaintedFrame* frame, float left, float top, float width,
+                       float height)
+    : PaintedItem(name, frame), left_(left), top_(top), width_(width), height_(height) {}
+
+QRectF PaintedBox::pixelRect() const {
+    return twipRectF(left_, top_, width_, height_);
+}
+
+PaintedShape::PaintedShape(const QString& name, PaintedFrame* frame, float left, float top,
+                           float width, float height, QColor fill, QColor border)
+    : PaintedBox(name, frame, left, top, width, height), fill_(fill), border_(border) {}
+
+void PaintedShape::paint(QPainter& painter) const {
+    const QRectF rect = pixelRect();
+    painter.fillRect(rect, fill_);
+    // The border lies inside the rectangle, one pixel wide.
+    painter.setPen(QPen(border_, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(rect.adjusted(0.5, 0.5, -0.5, -0.5));
+}
+
+PaintedLine::PaintedLine(const QString& name, PaintedFrame* frame, float x1, float y1, float x2,
+                         float y2, QColor colour, int widthPixels)
+    : PaintedItem(name, frame),
+      x1_(x1),
+      y1_(y1),
+      x2_(x2),
+      y2_(y2),
+      colour_(colour),
+      widthPixels_(widthPixels) {}
+
+void PaintedLine::paint(QPainter& painter) const {
+    painter.setPen(QPen(colour_, widthPixels_, Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(twipPointF(x1_, y1_), twipPointF(x2_, y2_));
+}
+
+PaintedLabel::PaintedLabel(const QString& name, PaintedFrame* frame, float left, float top,
+                           float width, float height, const QString& caption, LabelStyle style)
+    : PaintedBox(name, frame, left, top, width, height),
+      caption_(caption),
+      style_(std::move(style)) {
+    fitToCaption();
+}
+
+void PaintedLabel::setCaption(const QString& caption) {
+    if (caption_ == caption) {
+        return;
+    }
+    caption_ = caption;
+    fitToCaption();
+    changed();
+}
+
+void PaintedLabel::setFontSize(double points) {
+    style_.font.setPointSizeF(points);
+    fitToCaption();
+    changed();
+}
+
+void PaintedLabel::fitToCaption() {
+    if (!style_.autoSize) {
+        return;
+    }
+    // Whole pixels, as the label covers them on screen.
+    const QFontMetricsF metrics(style_.font);
+    setWidth(static_cast<float>(pixelsToTwips(qCeil(metrics.horizontalAdvance(caption_)))));
+    setHeight(static_cast<float>(pixelsToTwips(qCeil(metrics.height()))));
+}
+
+void PaintedLabel::paint(QPainter& painter) const {
+    const QRectF rect = pixelRect();
+    if (style_.background) {
+        painter.fillRect(rect, *style_.background);
+    }
+    painter.setFont(style_.font);
+    painter.setPen(style_.text);
+    const int align = Qt::AlignTop | (style_.centred ? Qt::AlignHCenter : Qt::AlignLeft);
+    painter.drawText(rect, align | Qt::TextWordWrap, caption_);
+}
+
+}  // namespace tarnvale

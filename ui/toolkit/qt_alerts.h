@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "alerts.h"
+
+namespace tarnvale {
+
+// A warning message box with one OK button, and the system beep.
+class QtAlerts : public Alerts {
+  public:
+    void setParentWindow(QWidget* window) { parent_ = window; }
+    void warn(const QString& text, const QString& title) override;
+    void beep() override;
+
+  private:
+    QPointer<QWidget> parent_;
+};
+
+}  // namespace tarnvale
