@@ -1,5 +1,7 @@
 // Renders the main window to a PNG file, for the README and for looking at the layout.
 // Usage: tarnvale-screenshot FILE.png [FORMAT_INDEX [BAND_INDEX [POSITION]]]
+//        tarnvale-screenshot FILE.png about|shortcuts
+#include <QAction>
 #include <QApplication>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -28,6 +30,18 @@ int main(int argc, char** argv) {
             QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
         }
     };
+    if (args.size() == 3 && (args[2] == "about" || args[2] == "shortcuts")) {
+        const QString action = args[2] == "about" ? "mnuAbout" : "mnuKbdShortcuts";
+        const QString dialog = args[2] == "about" ? "frmAbout" : "frmKbdShortcuts";
+        window.findChild<QAction*>(action)->trigger();
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == dialog) {
+                QApplication::processEvents();
+                return w->grab().save(args[1]) ? 0 : 1;
+            }
+        }
+        return 1;
+    }
     if (args.size() > 2) {
         clickOption("optFormat_" + args[2]);
     }

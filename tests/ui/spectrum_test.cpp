@@ -31,6 +31,28 @@ TEST_F(Spectrum, Cell800Channel1MatchesTheWorkedExample) {
     EXPECT_NEAR(paintedShape("shpSubBand")->width(), 217.90, kStated);
 }
 
+// Whether the colour is painted within a pixel of the point given in twips.
+bool paintedNear(const QImage& image, double xTwips, double yTwips, const QColor& colour) {
+    const int x = qRound(xTwips / 15);
+    const int y = qRound(yTwips / 15);
+    for (int dx = -1; dx <= 1; ++dx) {
+        if (image.pixelColor(x + dx, y) == colour) {
+            return true;
+        }
+    }
+    return false;
+}
+
+TEST_F(Spectrum, PaintsTheMarkOverTheFullScaleAndTheCarriersOverTheZoomedOne) {
+    scrollBar()->setValue(33);
+    const QImage image = find<QWidget>("Frame1")->grab().toImage();
+    EXPECT_TRUE(paintedNear(image, x1("lineFwd2"), 1180, QColor(0, 255, 0)));
+    EXPECT_TRUE(paintedNear(image, x1("lineRev2"), 1180, QColor(0, 0, 255)));
+    EXPECT_TRUE(paintedNear(image, 2900, 480, QColor(128, 128, 128)));
+    EXPECT_TRUE(paintedNear(image, 1000, 480, Qt::black));
+    EXPECT_TRUE(paintedNear(image, 1500, 1180, QColor(128, 128, 128)));
+}
+
 TEST_F(Spectrum, NothingMovesVertically) {
     chooseBand(0, 7);
     scrollBar()->setValue(500);

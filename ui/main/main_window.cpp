@@ -7,13 +7,16 @@
 #include <QScreen>
 #include <QScrollBar>
 
+#include "about_dialog.h"
 #include "catalogue.h"
 #include "channel_plans.h"
 #include "fitted_title.h"
+#include "keyboard_shortcuts_dialog.h"
 #include "option_click.h"
 #include "painted_items.h"
 #include "program_icon.h"
 #include "spectrum_items.h"
+#include "text_box.h"
 #include "version.h"
 
 namespace tarnvale {
@@ -27,6 +30,11 @@ MainWindow::MainWindow(Alerts& alerts, QWidget* parent)
     setWindowIcon(programIcon());
     c_ = buildMainWindowLayout(this);
     connectControls();
+}
+
+MainWindow::~MainWindow() {
+    delete about_;
+    delete shortcuts_;
 }
 
 void MainWindow::connectControls() {
@@ -46,8 +54,12 @@ void MainWindow::connectControls() {
         }
     });
     connect(c_.sbFreq, &QScrollBar::sliderReleased, this, &MainWindow::sbFreq_Change);
+    c_.txtChan->setKeyPressHandler([this](int& keyAscii) { txtChan_KeyPress(keyAscii); });
+    connect(c_.txtChan, &TextBox::clicked, this, &MainWindow::txtChan_Click);
     connect(c_.cmdExit, &QPushButton::clicked, this, &MainWindow::cmdExit_Click);
     connect(c_.mnuExit, &QAction::triggered, this, &MainWindow::mnuExit_Click);
+    connect(c_.mnuAbout, &QAction::triggered, this, &MainWindow::mnuAbout_Click);
+    connect(c_.mnuKbdShortcuts, &QAction::triggered, this, &MainWindow::mnuKbdShortcuts_Click);
 }
 
 void MainWindow::Form_Load() {
@@ -103,9 +115,37 @@ void MainWindow::mnuExit_Click() {
     endProgram();
 }
 
+// Ends the program at once, closing the dialogs too.
 void MainWindow::endProgram() {
+    for (QWidget* dialog : {static_cast<QWidget*>(about_), static_cast<QWidget*>(shortcuts_)}) {
+        if (dialog != nullptr) {
+            dialog->close();
+        }
+    }
     close();
     emit programEnded();
+}
+
+// The dialogs are windows of their own, so one left open keeps the program running after the
+// main window's close box; each command shows the one instance there is.
+void MainWindow::mnuAbout_Click() {
+    if (about_ == nullptr) {
+        about_ = new AboutDialog(*this);
+    }
+    showDialog(about_);
+}
+
+void MainWindow::mnuKbdShortcuts_Click() {
+    if (shortcuts_ == nullptr) {
+        shortcuts_ = new KeyboardShortcutsDialog();
+    }
+    showDialog(shortcuts_);
+}
+
+void MainWindow::showDialog(QWidget* dialog) {
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
 }
 
 void MainWindow::LoadChannelPlan() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 
 #include "channel_number.h"
@@ -9,7 +10,9 @@
 
 namespace tarnvale {
 
+class AboutDialog;
 class Alerts;
+class KeyboardShortcutsDialog;
 
 // The calculator window: pick a format, a band and a channel, see its carriers.
 class MainWindow : public QMainWindow {
@@ -23,6 +26,7 @@ class MainWindow : public QMainWindow {
     Q_PROPERTY(QString BandName READ bandName)
   public:
     explicit MainWindow(Alerts& alerts, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Shows the window on the first format, band and channel.
     void Form_Load();
@@ -61,6 +65,15 @@ class MainWindow : public QMainWindow {
     void cmdExit_Click();
     void mnuExit_Click();
     void endProgram();
+    void mnuAbout_Click();
+    void mnuKbdShortcuts_Click();
+    static void showDialog(QWidget* dialog);
+
+    // Channel entry
+    void txtChan_Click();
+    void txtChan_KeyPress(int& keyAscii);
+    void enterTypedChannel();
+    void stepChannel(int direction);
 
     // Channel plans on screen
     void LoadChannelPlan();
@@ -81,6 +94,8 @@ class MainWindow : public QMainWindow {
     LocaleNumbers numbers_;
     MainWindowControls c_;
     State state_;
+    QPointer<AboutDialog> about_;
+    QPointer<KeyboardShortcutsDialog> shortcuts_;
 };
 
 }  // namespace tarnvale

@@ -14,6 +14,7 @@
 #include "fonts.h"
 #include "painted_frame.h"
 #include "scroll_bar_keys.h"
+#include "text_box.h"
 #include "twips.h"
 
 namespace tarnvale {
@@ -79,8 +80,9 @@ QLabel* frequencyLabel(QWidget* parent, const QString& name, Place p, const QCol
     return l;
 }
 
-QLineEdit* channelBox(QWidget* parent, const QString& name, Place p) {
-    auto* box = place(new QLineEdit("1", parent), name, p);
+template <typename Box>
+Box* channelBox(QWidget* parent, const QString& name, Place p) {
+    auto* box = place(new Box("1", parent), name, p);
     box->setAlignment(Qt::AlignCenter);
     box->setFont(layoutFont("MS Sans Serif", 9.6, true));
     return box;
@@ -101,10 +103,10 @@ void buildSpectrum(QWidget* client, MainWindowControls& c) {
 
 void buildChannel(QWidget* client, MainWindowControls& c) {
     c.frmChannel = frame(client, "frmChannel", "Channel", {360, 2640, 7335, 1212});
-    c.txtDLChan = channelBox(c.frmChannel, "txtDLChan", {4440, 275, 855, 360});
+    c.txtDLChan = channelBox<QLineEdit>(c.frmChannel, "txtDLChan", {4440, 275, 855, 360});
     c.txtDLChan->setEnabled(false);
     c.txtDLChan->setFocusPolicy(Qt::NoFocus);
-    c.txtChan = channelBox(c.frmChannel, "txtChan", {3120, 275, 855, 360});
+    c.txtChan = channelBox<TextBox>(c.frmChannel, "txtChan", {3120, 275, 855, 360});
     c.sbFreq = place(new QScrollBar(Qt::Horizontal, c.frmChannel), "sbFreq", {240, 720, 6855, 255});
     c.sbFreq->setRange(0, 0);
     c.sbFreq->setSingleStep(1);

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "spectrum_items.h"
+#include "text_box.h"
 
 class QAction;
 class QGroupBox;
@@ -34,7 +35,7 @@ struct MainWindowControls {
 
     QGroupBox* frmChannel;
     QLineEdit* txtDLChan;
-    QLineEdit* txtChan;
+    TextBox* txtChan;
     QScrollBar* sbFreq;
     QLabel* lblDL;
     QLabel* lblUL;

@@ -7,20 +7,27 @@
 
 namespace tarnvale {
 
-PaintedFrame::PaintedFrame(const QString& caption, QWidget* parent) : QGroupBox(caption, parent) {}
-
-void PaintedFrame::addItem(PaintedItem* item) {
-    items_.push_back(item);
-}
-
-void PaintedFrame::paintEvent(QPaintEvent* event) {
-    QGroupBox::paintEvent(event);
-    QPainter painter(this);
+void PaintedHost::paintItems(QPainter& painter) const {
     for (const auto* item : items_ | std::views::reverse) {
         painter.save();
         item->paint(painter);
         painter.restore();
     }
+}
+
+PaintedFrame::PaintedFrame(const QString& caption, QWidget* parent) : QGroupBox(caption, parent) {}
+
+void PaintedFrame::paintEvent(QPaintEvent* event) {
+    QGroupBox::paintEvent(event);
+    QPainter painter(this);
+    paintItems(painter);
+}
+
+PaintedSurface::PaintedSurface(QWidget* parent) : QWidget(parent) {}
+
+void PaintedSurface::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    paintItems(painter);
 }
 
 }  // namespace tarnvale

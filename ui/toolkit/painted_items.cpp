@@ -9,13 +9,14 @@
 
 namespace tarnvale {
 
-PaintedItem::PaintedItem(const QString& name, PaintedFrame* frame) : QObject(frame), frame_(frame) {
+PaintedItem::PaintedItem(const QString& name, PaintedHost* host)
+    : QObject(host->hostWidget()), host_(host) {
     setObjectName(name);
-    frame->addItem(this);
+    host->addItem(this);
 }
 
 void PaintedItem::changed() {
-    frame_->update();
+    host_->hostWidget()->update();
 }
 
 void PaintedItem::setTwips(float& field, float value) {
@@ -25,17 +26,17 @@ void PaintedItem::setTwips(float& field, float value) {
     }
 }
 
-PaintedBox::PaintedBox(const QString& name, PaintedFrame* frame, float left, float top, float width,
+PaintedBox::PaintedBox(const QString& name, PaintedHost* host, float left, float top, float width,
                        float height)
-    : PaintedItem(name, frame), left_(left), top_(top), width_(width), height_(height) {}
+    : PaintedItem(name, host), left_(left), top_(top), width_(width), height_(height) {}
 
 QRectF PaintedBox::pixelRect() const {
     return twipRectF(left_, top_, width_, height_);
 }
 
-PaintedShape::PaintedShape(const QString& name, PaintedFrame* frame, float left, float top,
+PaintedShape::PaintedShape(const QString& name, PaintedHost* host, float left, float top,
                            float width, float height, QColor fill, QColor border)
-    : PaintedBox(name, frame, left, top, width, height), fill_(fill), border_(border) {}
+    : PaintedBox(name, host, left, top, width, height), fill_(fill), border_(border) {}
 
 void PaintedShape::paint(QPainter& painter) const {
     const QRectF rect = pixelRect();
@@ -46,9 +47,9 @@ void PaintedShape::paint(QPainter& painter) const {
     painter.drawRect(rect.adjusted(0.5, 0.5, -0.5, -0.5));
 }
 
-PaintedLine::PaintedLine(const QString& name, PaintedFrame* frame, float x1, float y1, float x2,
+PaintedLine::PaintedLine(const QString& name, PaintedHost* host, float x1, float y1, float x2,
                          float y2, QColor colour, int widthPixels)
-    : PaintedItem(name, frame),
+    : PaintedItem(name, host),
       x1_(x1),
       y1_(y1),
       x2_(x2),
@@ -61,9 +62,9 @@ void PaintedLine::paint(QPainter& painter) const {
     painter.drawLine(twipPointF(x1_, y1_), twipPointF(x2_, y2_));
 }
 
-PaintedLabel::PaintedLabel(const QString& name, PaintedFrame* frame, float left, float top,
+PaintedLabel::PaintedLabel(const QString& name, PaintedHost* host, float left, float top,
                            float width, float height, const QString& caption, LabelStyle style)
-    : PaintedBox(name, frame, left, top, width, height),
+    : PaintedBox(name, host, left, top, width, height),
       caption_(caption),
       style_(std::move(style)) {
     fitToCaption();

@@ -10,14 +10,14 @@ class QPainter;
 
 namespace tarnvale {
 
-class PaintedFrame;
+class PaintedHost;
 
-// An item drawn by its frame rather than a widget of its own. Geometry is in twips relative
-// to the frame, held in single precision; each change repaints the frame.
+// An item drawn by its host rather than a widget of its own. Geometry is in twips relative
+// to the host, held in single precision; each change repaints the host.
 class PaintedItem : public QObject {
     Q_OBJECT
   public:
-    PaintedItem(const QString& name, PaintedFrame* frame);
+    PaintedItem(const QString& name, PaintedHost* host);
     virtual void paint(QPainter& painter) const = 0;
 
   protected:
@@ -25,7 +25,7 @@ class PaintedItem : public QObject {
     void setTwips(float& field, float value);
 
   private:
-    PaintedFrame* frame_;
+    PaintedHost* host_;
 };
 
 // Shapes and labels: an item with a rectangle.
@@ -36,7 +36,7 @@ class PaintedBox : public PaintedItem {
     Q_PROPERTY(float width READ width WRITE setWidth)
     Q_PROPERTY(float height READ height WRITE setHeight)
   public:
-    PaintedBox(const QString& name, PaintedFrame* frame, float left, float top, float width,
+    PaintedBox(const QString& name, PaintedHost* host, float left, float top, float width,
                float height);
 
     float left() const { return left_; }
@@ -62,7 +62,7 @@ class PaintedBox : public PaintedItem {
 class PaintedShape : public PaintedBox {
     Q_OBJECT
   public:
-    PaintedShape(const QString& name, PaintedFrame* frame, float left, float top, float width,
+    PaintedShape(const QString& name, PaintedHost* host, float left, float top, float width,
                  float height, QColor fill, QColor border);
     void paint(QPainter& painter) const override;
 
@@ -78,7 +78,7 @@ class PaintedLine : public PaintedItem {
     Q_PROPERTY(float x2 READ x2 WRITE setX2)
     Q_PROPERTY(float y2 READ y2 WRITE setY2)
   public:
-    PaintedLine(const QString& name, PaintedFrame* frame, float x1, float y1, float x2, float y2,
+    PaintedLine(const QString& name, PaintedHost* host, float x1, float y1, float x2, float y2,
                 QColor colour, int widthPixels);
 
     float x1() const { return x1_; }
@@ -103,7 +103,7 @@ class PaintedLine : public PaintedItem {
 struct LabelStyle {
     QFont font;
     QColor text;
-    std::optional<QColor> background;  // none: the frame's own background
+    std::optional<QColor> background;  // none: the host's own background
     bool centred = false;
     bool autoSize = false;  // keeps the rectangle the size of the caption in its font
 };
@@ -113,7 +113,7 @@ class PaintedLabel : public PaintedBox {
     Q_PROPERTY(QString caption READ caption WRITE setCaption)
     Q_PROPERTY(double fontSize READ fontSize WRITE setFontSize)
   public:
-    PaintedLabel(const QString& name, PaintedFrame* frame, float left, float top, float width,
+    PaintedLabel(const QString& name, PaintedHost* host, float left, float top, float width,
                  float height, const QString& caption, LabelStyle style);
 
     QString caption() const { return caption_; }

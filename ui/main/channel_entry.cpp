@@ -1,0 +1,78 @@
+#include <QScrollBar>
+
+#include "alerts.h"
+#include "main_window.h"
+#include "number_text.h"
+#include "text_box.h"
+
+namespace tarnvale {
+namespace {
+
+constexpr int kCancel = 0;
+constexpr int kBackspace = 8;
+constexpr int kEnter = 13;
+constexpr int kMaxTypedLength = 5;
+
+}  // namespace
+
+void MainWindow::txtChan_Click() {
+    selectChannelText();
+}
+
+void MainWindow::txtChan_KeyPress(int& keyAscii) {
+    const int key = keyAscii;
+    if (key == kEnter) {
+        keyAscii = kCancel;
+        enterTypedChannel();
+    } else if (key == '+' || key == '=') {
+        keyAscii = kCancel;
+        stepChannel(+1);
+    } else if (key == '-') {
+        keyAscii = kCancel;
+        stepChannel(-1);
+    } else if (key == kBackspace) {
+        return;
+    } else if (key < '0' || key > '9') {
+        keyAscii = kCancel;
+        if (key == 'T' || key == 't') {
+            c_.sbFreq->setValue(c_.sbFreq->maximum());
+            CalculateFrequencies();
+        } else if (key == 'B' || key == 'b') {
+            c_.sbFreq->setValue(0);
+            CalculateFrequencies();
+        }
+    } else if (c_.txtChan->text().size() >= kMaxTypedLength) {
+        keyAscii = kCancel;  // counted whatever part of the text is selected
+    }
+}
+
+void MainWindow::enterTypedChannel() {
+    const QString text = c_.txtChan->text();
+    if (text.isEmpty()) {
+        c_.txtChan->setText(toQString(formatChannel(state_.CurChannel)));
+        c_.txtChan->setFocus();
+        selectChannelText();
+        return;
+    }
+    // Text that is no 16-bit number (typed past 32767, or pasted) is no channel of any band.
+    const auto channel = parseChannel(text.toStdString());
+    if (!channel) {
+        ReportInvalidChannel();
+        return;
+    }
+    state_.CurChannel = *channel;
+    CalculateFrequencies();
+}
+
+// The scroll bar's change handler makes the channel at the new position current.
+void MainWindow::stepChannel(int direction) {
+    const int position = c_.sbFreq->value();
+    const bool atEnd = direction > 0 ? position >= c_.sbFreq->maximum() : position <= 0;
+    if (atEnd) {
+        alerts_.beep();
+        return;
+    }
+    c_.sbFreq->setValue(position + direction);
+}
+
+}  // namespace tarnvale

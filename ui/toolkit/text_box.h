@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QLineEdit>
+#include <functional>
+
+namespace tarnvale {
+
+// A line edit that offers each typed character to a handler before inserting it, and reports
+// clicks. The handler gets the character code by reference; setting it to 0 cancels the
+// character. Keys that type nothing (arrows, Delete) reach the box unchanged.
+class TextBox : public QLineEdit {
+    Q_OBJECT
+  public:
+    using KeyPressHandler = std::function<void(int& keyAscii)>;
+
+    explicit TextBox(const QString& text, QWidget* parent = nullptr);
+    void setKeyPressHandler(KeyPressHandler handler) { keyPress_ = std::move(handler); }
+
+  signals:
+    void clicked();
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    KeyPressHandler keyPress_;
+};
+
+// The character code a key press types, as a 16-bit value: Enter is 13, Backspace 8, Ctrl+V
+// 22. -1 for a key that types nothing.
+int typedCharacterCode(const QKeyEvent& event);
+
+}  // namespace tarnvale
