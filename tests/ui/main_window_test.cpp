@@ -42,6 +42,11 @@ TEST_F(MainWindowStartUp, FocusIsInTheChannelBoxWithItsTextSelected) {
     EXPECT_EQ(channelBox()->selectedText(), "991");
 }
 
+TEST_F(MainWindowStartUp, CarriesTheProgramIconOnceShown) {
+    EXPECT_TRUE(QTest::qWaitFor([this] { return !window->windowIcon().isNull(); }));
+    EXPECT_FALSE(window->windowIcon().pixmap(32, 32).isNull());
+}
+
 TEST_F(MainWindowStartUp, DownlinkFieldsHiddenOutsideWcdma) {
     EXPECT_FALSE(find<QLabel>("lblUL")->isVisible());
     EXPECT_FALSE(find<QLabel>("lblDL")->isVisible());

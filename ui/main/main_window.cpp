@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTimer>
 
 #include "about_dialog.h"
 #include "catalogue.h"
@@ -27,7 +28,6 @@ MainWindow::MainWindow(Alerts& alerts, QWidget* parent)
     setWindowTitle("Tarnvale  vX.XX");
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setWindowIcon(programIcon());
     c_ = buildMainWindowLayout(this);
     connectControls();
 }
@@ -72,6 +72,16 @@ void MainWindow::Form_Load() {
     show();
     optFormat_Click(0);
     setWindowTitle("Tarnvale  v" + state_.Ver);
+}
+
+// Decoding the icon makes Qt load every image plugin, so it waits until the window is on
+// screen.
+void MainWindow::paintEvent(QPaintEvent* event) {
+    QMainWindow::paintEvent(event);
+    if (!iconSet_) {
+        iconSet_ = true;
+        QTimer::singleShot(0, this, [this] { setWindowIcon(programIcon()); });
+    }
 }
 
 void MainWindow::optFormat_Click(int index) {

@@ -39,6 +39,9 @@ class MainWindow : public QMainWindow {
     int dlChannel() const { return state_.DLChannel; }
     QString bandName() const { return state_.BandName; }
 
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
   signals:
     // File, Exit or the Exit button: the program ends.
     void programEnded();
@@ -96,6 +99,7 @@ class MainWindow : public QMainWindow {
     State state_;
     QPointer<AboutDialog> about_;
     QPointer<KeyboardShortcutsDialog> shortcuts_;
+    bool iconSet_ = false;
 };
 
 }  // namespace tarnvale

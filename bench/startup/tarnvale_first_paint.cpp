@@ -1,0 +1,17 @@
+// Starts the program as its own main does, and ends it when the main window is first painted.
+#include <QApplication>
+
+#include "first_paint.h"
+#include "fonts.h"
+#include "main_window.h"
+#include "qt_alerts.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    tarnvale::installFontSubstitutions();
+    tarnvale::QtAlerts alerts;
+    tarnvale::MainWindow window(alerts);
+    tarnvale::bench::exitOnFirstPaint(&window);
+    window.Form_Load();
+    return QApplication::exec();
+}
