@@ -43,6 +43,10 @@ const ListEntry kEntries[] = {
     {"GSM", "R-GSM 900", 69, 0},         {"IS-136", "PCS 1900", 1996, 1998},
 };
 
+void PrintTo(const ListEntry& e, std::ostream* os) {
+    *os << e.format << " " << e.band << " [" << e.index << "]";
+}
+
 class ListEntries : public ::testing::TestWithParam<ListEntry> {};
 
 TEST_P(ListEntries, HoldsChannelAtIndex) {
@@ -68,6 +72,10 @@ const Absent kAbsent[] = {
     {"CDMA", "Cell 800", 0},       {"CDMA", "Cell 800", 800},      {"CDMA", "NMT450", 301},
     {"WCDMA", "Band VI", 813},     {"CDMA", "Cell 800", -1},
 };
+
+void PrintTo(const Absent& a, std::ostream* os) {
+    *os << a.format << " " << a.band << " " << a.channel;
+}
 
 class AbsentChannels : public ::testing::TestWithParam<Absent> {};
 

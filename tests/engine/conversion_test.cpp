@@ -98,6 +98,10 @@ const Carrier kCarriers[] = {
     {"Band VI", "WCDMA", 4188, "882.6000", "837.6000", "Channel spacing: 200 KHz"},
 };
 
+void PrintTo(const Carrier& c, std::ostream* os) {
+    *os << c.format << " " << c.band << " " << c.channel;
+}
+
 class CarrierTable : public ::testing::TestWithParam<Carrier> {};
 
 TEST_P(CarrierTable, ShowsBothCarriersAndSpacing) {

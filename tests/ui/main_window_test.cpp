@@ -1,4 +1,6 @@
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QGroupBox>
 #include <QMenu>
 #include <QPushButton>
@@ -241,6 +243,33 @@ TEST_F(Exit, FileExitEndsTheProgram) {
 }
 
 using Accessibility = MainWindowTest;
+
+TEST_F(Accessibility, ControlsAreExposedWithTheirCaptions) {
+    const auto name = [](QObject* o) {
+        return QAccessible::queryAccessibleInterface(o)->text(QAccessible::Name);
+    };
+    EXPECT_EQ(name(format(2)), "WCDMA");
+    EXPECT_EQ(name(band(3)), "TACS (Japan)");
+    EXPECT_EQ(name(find<QPushButton>("cmdExit")), "Exit");
+    EXPECT_EQ(name(find<QLabel>("lblFwdFreq")), "869.0400");
+    EXPECT_EQ(name(channelBox()), "Channel");
+    EXPECT_EQ(name(find<QGroupBox>("frmFreq")), "Frequencies (MHz)");
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(find<QLabel>("lblFwdFreq"))
+                     ->text(QAccessible::Description)
+                     .isEmpty());
+    EXPECT_EQ(name(find<QWidget>("Frame1")), "Spectrum");
+}
+
+TEST_F(Accessibility, TabWalksTheLaidOutOrderAndSkipsTheDownlinkBox) {
+    click(format(2));  // the downlink box is shown but disabled
+    QStringList visited;
+    for (int i = 0; i < 6; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(visited, (QStringList{"optFormat_2", "cmdExit", "optBand_0", "sbFreq", "txtChan",
+                                    "optFormat_2"}));
+}
 
 TEST_F(Accessibility, SpectrumSaysThePictureInWords) {
     auto* spectrum = find<QWidget>("Frame1");

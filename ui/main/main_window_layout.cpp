@@ -94,6 +94,8 @@ void buildFrequencies(QWidget* client, MainWindowControls& c) {
     c.lblDownlink = label(c.frmFreq, "lblDownlink", "Forward/Downlink", {120, 360, 1500, 255});
     c.lblFwdFreq = frequencyLabel(c.frmFreq, "lblFwdFreq", {120, 600, 1455, 375}, kDownlinkGreen);
     c.lblRevFreq = frequencyLabel(c.frmFreq, "lblRevFreq", {120, 1560, 1455, 375}, kUplinkBlue);
+    c.lblFwdFreq->setAccessibleDescription("Forward (downlink) frequency in MHz");
+    c.lblRevFreq->setAccessibleDescription("Reverse (uplink) frequency in MHz");
 }
 
 void buildSpectrum(QWidget* client, MainWindowControls& c) {
