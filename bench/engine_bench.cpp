@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "carrier_search.h"
 #include "catalogue.h"
 #include "channel_plans.h"
 #include "cli.h"
@@ -72,5 +73,17 @@ void BM_FormatNumberWithNoise(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_FormatNumberWithNoise);
+
+}  // namespace
+
+namespace {
+
+// A reverse lookup asks every band at once.
+void BM_FindCarrierEveryBand(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(tarnvale::findCarriers(869.04, 15));
+    }
+}
+BENCHMARK(BM_FindCarrierEveryBand)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

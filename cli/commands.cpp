@@ -7,6 +7,7 @@
 #include "cli.h"
 #include "conversion.h"
 #include "csv.h"
+#include "find_command.h"
 #include "number_text.h"
 #include "wcdma_pairing.h"
 
@@ -176,11 +177,12 @@ int tableCommand(Args args, std::string& out, std::string& err) {
     return kExitOk;
 }
 
-constexpr std::array<Command, 4> kCommands = {{
+constexpr std::array<Command, 5> kCommands = {{
     {"bands", 0, 0, bandsCommand},
     {"plan", 2, 2, planCommand},
     {"convert", 3, std::numeric_limits<std::size_t>::max(), convertCommand},
     {"table", 0, 2, tableCommand},
+    {"find", 1, 3, findCommand},
 }};
 
 }  // namespace

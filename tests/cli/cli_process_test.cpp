@@ -121,6 +121,45 @@ TEST(CliProcess, HelpAndVersion) {
     EXPECT_EQ(version.out, "tarnvale-cli 2.20\n");
 }
 
+TEST(CliProcess, FindListsEveryCarrierAtAFrequency) {
+    const auto r = cli({"find", "1930.2"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const auto out = lines(r.out);
+    ASSERT_GE(out.size(), 2u);
+    EXPECT_EQ(out[0], "format,band,index,channel,direction,frequency_mhz,offset_khz");
+    EXPECT_EQ(out[1], "CDMA,US PCS 1900,4,4,forward,1930.2000,0");
+    const auto near = lines(cli({"find", "--tolerance-khz=12.5", "843.01"}).out);
+    ASSERT_EQ(near.size(), 8u);
+    EXPECT_EQ(near[1], "CDMA,TACS (Japan),559,801,forward,843.0125,2.5");
+    // Ties at 10 kHz follow the catalogue: Cell 800 comes before TACS in CDMA.
+    EXPECT_EQ(near[2], "CDMA,Cell 800,632,600,reverse,843.0000,-10");
+    EXPECT_EQ(near[3], "CDMA,TACS (Japan),558,1600,forward,843.0000,-10");
+    EXPECT_EQ(near[7], "AMPS,Cell 800,632,600,reverse,843.0000,-10");
+}
+
+TEST(CliProcess, FindWithNoCarrierPrintsOnlyTheHeader) {
+    const auto r = cli({"find", "2300", "--tolerance-khz", "100"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(lines(r.out).size(), 1u);
+}
+
+TEST(CliProcess, FindRejectsBadNumbers) {
+    for (const auto& args :
+         std::vector<std::vector<std::string>>{{"find", "abc"},
+                                               {"find", "inf"},
+                                               {"find", "nan"},
+                                               {"find", "1e400"},
+                                               {"find", "900", "--tolerance-khz", "-1"},
+                                               {"find", "900", "--tolerance-khz", "x"},
+                                               {"find", "900", "--tolerance-khz"},
+                                               {"find", "--tolerance-khz", "5"}}) {
+        const auto r = cli(args);
+        EXPECT_EQ(r.status, 2) << args.back();
+        EXPECT_TRUE(r.out.empty()) << args.back();
+        EXPECT_EQ(lines(r.err).size(), 1u) << r.err;
+    }
+}
+
 TEST(CliProcess, TableWalksBandsInListOrder) {
     const auto band = lines(cli({"table", "CDMA", "NMT450"}).out);
     ASSERT_EQ(band.size(), 1294u);

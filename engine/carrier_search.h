@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+#include "channel_number.h"
+
+namespace tarnvale {
+
+enum class Direction { Forward, Reverse };
+
+struct CarrierMatch {
+    std::size_t formatIndex;
+    std::size_t bandIndex;
+    std::string_view format;
+    std::string_view band;
+    std::size_t index;  // place in the band's channel list
+    Channel channel;
+    Direction direction;
+    double frequencyMhz;  // the carrier, rounded to four decimals as the window shows it
+    double offsetKhz;     // carrier minus the frequency asked for
+};
+
+// Every carrier of every band within `toleranceKhz` of `frequencyMhz`, carriers taken at the
+// four decimals they are shown with; a tolerance of 0 asks for equality at four decimals.
+// Sorted by the size of the offset, then catalogue order, then list order, forward first.
+std::vector<CarrierMatch> findCarriers(double frequencyMhz, double toleranceKhz);
+
+}  // namespace tarnvale
