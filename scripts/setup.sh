@@ -7,6 +7,7 @@ tarnvale_packages=(
     qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2
+    desktop-file-utils appstream dpkg-dev man-db
 )
 
 tarnvale_install_missing() {

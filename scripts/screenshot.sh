@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Renders the README's screenshot from the real program: GSM, DCS 1800, the channel at list
+# position 100, on the offscreen platform.
+set -euo pipefail
+source "$(dirname "$0")/setup.sh"
+tarnvale_install_missing
+tarnvale_build "$tarnvale_root/build" >/dev/null
+QT_QPA_PLATFORM=offscreen "$tarnvale_root/build/bin/tarnvale-screenshot" \
+    "$tarnvale_root/docs/screenshot.png" 1 2 100
+echo "wrote docs/screenshot.png"
