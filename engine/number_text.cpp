@@ -77,14 +77,14 @@ Significand significantDigits(double positive) {
 }  // namespace
 
 void appendFrequency(std::string& out, double mhz, std::string_view decimalSeparator) {
-    // Fast path: below 2^49 adding 0.5 is exact, and a scaled value this far from a rounding
-    // tie rounds as the exact binary value does. Otherwise the exact conversion decides.
+    // Fast path: a scaled value below 2^49 and this far from a rounding tie rounds as the exact
+    // binary value does. Otherwise the exact conversion decides.
     const double scaled = std::fabs(mhz * 10000.0);
     if (!(scaled < kExactScaledLimit) || decimalSeparator.size() > kMaxFastSeparator) {
         appendFrequencyExactly(out, mhz, decimalSeparator);
         return;
     }
-    const auto units = static_cast<std::uint64_t>(scaled + 0.5);
+    const auto units = static_cast<std::uint64_t>(std::llround(scaled));
     if (std::fabs(scaled - static_cast<double>(units)) > 0.45) {
         appendFrequencyExactly(out, mhz, decimalSeparator);
         return;

@@ -7,7 +7,8 @@ tarnvale_packages=(
     qt6-base-dev libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2
-    desktop-file-utils appstream dpkg-dev man-db
+    desktop-file-utils appstream dpkg-dev
+    clang clang-tidy libclang-rt-14-dev
 )
 
 tarnvale_install_missing() {

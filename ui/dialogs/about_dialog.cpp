@@ -15,7 +15,7 @@ namespace {
 
 constexpr int kIconPixels = 32;
 
-const QString kDisclaimer =
+constexpr char kDisclaimer[] =
     "Warning: this program is provided as is, without warranty of any kind. Check each result "
     "before relying on it.   ";
 

@@ -10,7 +10,7 @@
 namespace tarnvale {
 namespace {
 
-const QString kShortcuts =
+constexpr char kShortcuts[] =
     "+ (or =)     increment channel  -               decrement channel  B              bottom "
     "channel      T              top channel";
 

@@ -5,7 +5,7 @@
 
 namespace tarnvale {
 
-void onOptionClick(QAbstractButton* option, std::function<void()> handler) {
+void onOptionClick(QAbstractButton* option, const std::function<void()>& handler) {
     // A click on an unselected option emits toggled and then clicked; the flag keeps the
     // handler to one run. Code selecting the option emits toggled only.
     auto toggledByThisPress = std::make_shared<bool>(false);

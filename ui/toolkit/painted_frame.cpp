@@ -1,16 +1,15 @@
 #include "painted_frame.h"
 
 #include <QPainter>
-#include <ranges>
 
 #include "painted_items.h"
 
 namespace tarnvale {
 
 void PaintedHost::paintItems(QPainter& painter) const {
-    for (const auto* item : items_ | std::views::reverse) {
+    for (auto item = items_.rbegin(); item != items_.rend(); ++item) {
         painter.save();
-        item->paint(painter);
+        (*item)->paint(painter);
         painter.restore();
     }
 }

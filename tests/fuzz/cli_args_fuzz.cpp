@@ -1,0 +1,32 @@
+// Whole command lines of tarnvale-cli, arguments split at NUL bytes: every run ends with status
+// 0 or 2, a failure always says why, and a success always prints something.
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    std::vector<std::string_view> args;
+    std::size_t start = 0;
+    while (start <= input.size() && args.size() < 64) {
+        const auto end = input.find('\0', start);
+        args.push_back(input.substr(start, end == std::string_view::npos ? end : end - start));
+        if (end == std::string_view::npos) {
+            break;
+        }
+        start = end + 1;
+    }
+    std::string out;
+    std::string err;
+    const int status = tarnvale::cli::run(args, out, err);
+    const bool explained = status == tarnvale::cli::kExitOk ? !out.empty() : !err.empty();
+    if ((status != tarnvale::cli::kExitOk && status != tarnvale::cli::kExitBadInput) ||
+        !explained) {
+        std::abort();
+    }
+    return 0;
+}

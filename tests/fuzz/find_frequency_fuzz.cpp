@@ -1,0 +1,39 @@
+// The lookup command's frequency and tolerance texts: bad text is refused with status 2, and
+// every row found lies within the tolerance asked for; a zero tolerance compares at four
+// decimals, which allows half a unit of the fourth decimal (0.05 kHz).
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "carrier_search.h"
+#include "cli.h"
+#include "number_text.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    const auto split = input.find('\0');
+    const auto frequency = input.substr(0, split);
+    const auto tolerance = split == std::string_view::npos ? "0" : input.substr(split + 1);
+    std::string out;
+    std::string err;
+    const std::vector<std::string_view> args = {"find", frequency, "--tolerance-khz", tolerance};
+    const int status = tarnvale::cli::run(args, out, err);
+    const auto mhz = tarnvale::parseNumber(frequency, ".");
+    const auto khz = tarnvale::parseNumber(tolerance, ".");
+    const bool valid = mhz && khz && *khz >= 0;
+    if (status != (valid ? tarnvale::cli::kExitOk : tarnvale::cli::kExitBadInput)) {
+        std::abort();
+    }
+    if (valid && *khz < 1e6) {
+        const double allowed = std::fmax(*khz, 0.05) + 1e-3;
+        for (const auto& match : tarnvale::findCarriers(*mhz, *khz)) {
+            if (std::fabs(match.offsetKhz) > allowed) {
+                std::abort();
+            }
+        }
+    }
+    return 0;
+}
