@@ -2,10 +2,10 @@
 #include <cstdio>
 #include <string_view>
 
-#include "fonts.h"
-#include "main_window.h"
-#include "qt_alerts.h"
-#include "version.h"
+#include "engine/version.h"
+#include "ui/main/main_window.h"
+#include "ui/toolkit/fonts.h"
+#include "ui/toolkit/qt_alerts.h"
 
 namespace {
 

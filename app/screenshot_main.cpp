@@ -7,9 +7,9 @@
 #include <QScrollBar>
 #include <QTest>
 
-#include "fonts.h"
-#include "main_window.h"
-#include "qt_alerts.h"
+#include "ui/main/main_window.h"
+#include "ui/toolkit/fonts.h"
+#include "ui/toolkit/qt_alerts.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {

@@ -10,10 +10,10 @@
 #include <chrono>
 #include <vector>
 
-#include "alerts.h"
-#include "catalogue.h"
-#include "fonts.h"
-#include "main_window.h"
+#include "engine/band_table.h"
+#include "ui/main/main_window.h"
+#include "ui/toolkit/alerts.h"
+#include "ui/toolkit/fonts.h"
 
 namespace {
 
@@ -38,10 +38,10 @@ void walkEveryBand(benchmark::State& state, bool repaint) {
     std::vector<double> steps;
     for (auto _ : state) {
         steps.clear();
-        const auto formats = tarnvale::radioFormats();
-        for (std::size_t f = 0; f < formats.size(); ++f) {
+        for (std::size_t f = 0; f < tarnvale::kFormats.size(); ++f) {
             window.findChild<QRadioButton*>(QString("optFormat_%1").arg(f))->click();
-            for (std::size_t b = 0; b < formats[f].bands.size(); ++b) {
+            const auto bands = tarnvale::bandsOf(tarnvale::kFormats[f]);
+            for (std::size_t b = 0; b < bands.size(); ++b) {
                 window.findChild<QRadioButton*>(QString("optBand_%1").arg(b))->click();
                 for (int position = 1; position <= bar->maximum(); ++position) {
                     const auto start = std::chrono::steady_clock::now();

@@ -1,7 +1,7 @@
-#include "cli.h"
+#include "cli/cli.h"
 
-#include "commands.h"
-#include "version.h"
+#include "cli/commands.h"
+#include "engine/version.h"
 
 namespace tarnvale::cli {
 namespace {

@@ -1,15 +1,16 @@
-#include "commands.h"
+#include "cli/commands.h"
 
 #include <array>
 #include <limits>
 
-#include "band_ref.h"
-#include "cli.h"
-#include "conversion.h"
-#include "csv.h"
-#include "find_command.h"
-#include "number_text.h"
-#include "wcdma_pairing.h"
+#include "cli/band_names.h"
+#include "cli/cli.h"
+#include "cli/csv.h"
+#include "cli/find_command.h"
+#include "engine/band_table.h"
+#include "engine/channel_list.h"
+#include "engine/conversion.h"
+#include "engine/number_text.h"
 
 namespace tarnvale::cli {
 namespace {
@@ -25,16 +26,15 @@ void appendChannelHeader(std::string& out) {
 // Writes the records of one band; the band's rule and texts are looked up once.
 class ChannelRecordWriter {
   public:
-    ChannelRecordWriter(std::string& out, const BandRef& ref)
-        : out_(out), ref_(ref), convert_(ref.band, ref.format), wcdma_(ref.format == "WCDMA") {
-        appendCsvField(prefix_, ref.format);
+    ChannelRecordWriter(std::string& out, BandRef band) : out_(out), band_(band) {
+        appendCsvField(prefix_, band.formatName());
         prefix_ += ',';
-        appendCsvField(prefix_, ref.band);
+        appendCsvField(prefix_, band.name());
         prefix_ += ',';
     }
 
     void write(std::size_t index, Channel channel) {
-        const auto c = convert_(channel);
+        const auto c = convertChannel(band_, channel);
         out_ += prefix_;
         appendChannel(out_, static_cast<int>(index));
         out_ += ',';
@@ -48,10 +48,8 @@ class ChannelRecordWriter {
         out_ += ',';
         spacing_.append(out_, c.spacing);
         out_ += ',';
-        if (wcdma_) {
-            if (const auto dl = pairedDownlinkChannel(ref_.band, channel)) {
-                appendChannel(out_, *dl);
-            }
+        if (const auto dl = pairedDownlinkChannel(band_, channel)) {
+            appendChannel(out_, *dl);
         }
         out_ += "\r\n";
     }
@@ -72,28 +70,24 @@ class ChannelRecordWriter {
     };
 
     std::string& out_;
-    const BandRef& ref_;
-    BandConverter convert_;
-    bool wcdma_;
+    BandRef band_;
     std::string prefix_;
     RepeatedNumber gap_;
     RepeatedNumber spacing_;
 };
 
-void appendBandTable(std::string& out, const BandRef& ref) {
-    const auto list = buildChannelList(*ref.plan);
-    ChannelRecordWriter writer(out, ref);
-    for (std::size_t i = 0; i < list.size(); ++i) {
-        writer.write(i, list[i]);
+void appendBandTable(std::string& out, BandRef band) {
+    ChannelRecordWriter writer(out, band);
+    const std::size_t count = channelCount(band);
+    for (std::size_t i = 0; i < count; ++i) {
+        writer.write(i, channelAt(band, i));
     }
 }
 
 int bandsCommand(Args, std::string& out, std::string&) {
     appendCsvRecord(out, {"format", "band"});
-    for (const auto& format : radioFormats()) {
-        for (const auto band : format.bands) {
-            appendCsvRecord(out, {format.name, band});
-        }
+    for (const auto& band : bandTable()) {
+        appendCsvRecord(out, {formatName(band.format), band.name});
     }
     return kExitOk;
 }
@@ -103,12 +97,12 @@ int planCommand(Args args, std::string& out, std::string& err) {
     if (!ref) {
         return kExitBadInput;
     }
-    const auto& plan = *ref->plan;
+    const auto& window = (*ref)->plan.window;
     appendCsvRecord(out, {"format", "band", "valid_channels", "channel_count", "window_start_mhz",
                           "window_stop_mhz"});
-    appendCsvRecord(out,
-                    {ref->format, ref->band, plan.validChannels, std::to_string(channelCount(plan)),
-                     formatNumber(plan.windowStart, kDot), formatNumber(plan.windowStop, kDot)});
+    appendCsvRecord(out, {ref->formatName(), ref->name(), validChannelText(*ref),
+                          std::to_string(channelCount(*ref)), formatNumber(window.start, kDot),
+                          formatNumber(window.stop, kDot)});
     return kExitOk;
 }
 
@@ -118,7 +112,6 @@ int convertCommand(Args args, std::string& out, std::string& err) {
     if (!ref) {
         return kExitBadInput;
     }
-    const auto list = buildChannelList(*ref->plan);
     appendChannelHeader(out);
     ChannelRecordWriter writer(out, *ref);
     int status = kExitOk;
@@ -126,19 +119,19 @@ int convertCommand(Args args, std::string& out, std::string& err) {
         const auto channel = parseChannel(text);
         if (!channel) {
             err += "tarnvale-cli: \"" + std::string(text) +
-                   "\" is not a channel number (a whole number from -32768 to 32767)\n";
+                   "\" is not a channel number (a whole number)\n";
             status = kExitBadInput;
             continue;
         }
-        const auto index = findChannelIndex(list, *channel);
-        if (index < 0) {
+        const auto index = channelIndex(*ref, *channel);
+        if (!index) {
             err += "tarnvale-cli: channel " + formatChannel(*channel) + " is not in " +
-                   std::string(ref->format) + " \"" + std::string(ref->band) +
-                   "\" (valid channels: " + std::string(ref->plan->validChannels) + ")\n";
+                   std::string(ref->formatName()) + " \"" + std::string(ref->name()) +
+                   "\" (valid channels: " + validChannelText(*ref) + ")\n";
             status = kExitBadInput;
             continue;
         }
-        writer.write(static_cast<std::size_t>(index), *channel);
+        writer.write(*index, *channel);
     }
     return status;
 }
@@ -153,26 +146,22 @@ int tableCommand(Args args, std::string& out, std::string& err) {
         appendBandTable(out, *ref);
         return kExitOk;
     }
-    std::span<const RadioFormat> formats = radioFormats();
+    std::span<const Band> bands = bandTable();
     if (args.size() == 1) {
-        const auto* format = resolveFormat(args[0], err);
-        if (format == nullptr) {
+        const auto format = resolveFormat(args[0], err);
+        if (!format) {
             return kExitBadInput;
         }
-        formats = {format, 1};
+        bands = bandsOf(*format);
     }
     std::size_t rows = 0;
-    for (const auto& format : formats) {
-        for (const auto band : format.bands) {
-            rows += channelCount(*bandRef(format, band).plan);
-        }
+    for (const auto& band : bands) {
+        rows += channelCount(BandRef(band));
     }
     out.reserve(out.size() + rows * kTypicalRecordSize);
     appendChannelHeader(out);
-    for (const auto& format : formats) {
-        for (const auto band : format.bands) {
-            appendBandTable(out, bandRef(format, band));
-        }
+    for (const auto& band : bands) {
+        appendBandTable(out, BandRef(band));
     }
     return kExitOk;
 }

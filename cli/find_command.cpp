@@ -1,11 +1,11 @@
-#include "find_command.h"
+#include "cli/find_command.h"
 
 #include <optional>
 
-#include "carrier_search.h"
-#include "cli.h"
-#include "csv.h"
-#include "number_text.h"
+#include "cli/cli.h"
+#include "cli/csv.h"
+#include "engine/carrier_search.h"
+#include "engine/number_text.h"
 
 namespace tarnvale::cli {
 namespace {
@@ -78,10 +78,11 @@ int findCommand(Args args, std::string& out, std::string& err) {
     appendCsvRecord(
         out, {"format", "band", "index", "channel", "direction", "frequency_mhz", "offset_khz"});
     for (const auto& m : findCarriers(request->frequencyMhz, request->toleranceKhz)) {
-        appendCsvRecord(out,
-                        {m.format, m.band, std::to_string(m.index), formatChannel(m.channel),
-                         m.direction == Direction::Forward ? "forward" : "reverse",
-                         formatFrequency(m.frequencyMhz, kDot), formatNumber(m.offsetKhz, kDot)});
+        appendCsvRecord(
+            out,
+            {m.band.formatName(), m.band.name(), std::to_string(m.index), formatChannel(m.channel),
+             m.direction == Direction::Forward ? "forward" : "reverse",
+             formatFrequency(m.frequencyMhz, kDot), formatNumber(m.offsetKhz, kDot)});
     }
     return kExitOk;
 }

@@ -3,7 +3,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cli.h"
+#include "cli/cli.h"
 
 int main(int argc, char** argv) {
     const std::vector<std::string_view> args(argv + 1, argv + argc);

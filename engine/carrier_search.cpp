@@ -1,12 +1,11 @@
-#include "carrier_search.h"
+#include "engine/carrier_search.h"
 
 #include <algorithm>
 #include <cmath>
-#include <tuple>
 
-#include "catalogue.h"
-#include "channel_plans.h"
-#include "conversion.h"
+#include "engine/band_table.h"
+#include "engine/channel_list.h"
+#include "engine/conversion.h"
 
 namespace tarnvale {
 namespace {
@@ -32,22 +31,18 @@ struct Target {
     }
 };
 
-void searchBand(const Target& target, std::size_t f, std::size_t b,
-                std::vector<CarrierMatch>& matches) {
-    const auto& format = radioFormats()[f];
-    const auto band = format.bands[b];
-    const auto list = buildChannelList(*findChannelPlan(format.name, band));
-    const BandConverter convert(band, format.name);
-    for (std::size_t i = 0; i < list.size(); ++i) {
-        const auto c = convert(list[i]);
+void searchBand(const Target& target, BandRef band, std::vector<CarrierMatch>& matches) {
+    const std::size_t count = channelCount(band);
+    for (std::size_t i = 0; i < count; ++i) {
+        const Channel channel = channelAt(band, i);
+        const auto c = convertChannel(band, channel);
         for (const auto& [direction, mhz] :
              {std::pair{Direction::Forward, c.forward}, std::pair{Direction::Reverse, c.reverse}}) {
             const double units = std::round(mhz * kUnitsPerMhz);
             if (target.matches(units)) {
                 const double offset =
                     std::round((units - target.units) / kUnitsPerKhz * kOffsetSteps) / kOffsetSteps;
-                matches.push_back(
-                    {f, b, format.name, band, i, list[i], direction, units / kUnitsPerMhz, offset});
+                matches.push_back({band, i, channel, direction, units / kUnitsPerMhz, offset});
             }
         }
     }
@@ -59,11 +54,8 @@ std::vector<CarrierMatch> findCarriers(double frequencyMhz, double toleranceKhz)
     const Target target{frequencyMhz * kUnitsPerMhz, toleranceKhz * kUnitsPerKhz,
                         std::round(frequencyMhz * kUnitsPerMhz)};
     std::vector<CarrierMatch> matches;
-    const auto formats = radioFormats();
-    for (std::size_t f = 0; f < formats.size(); ++f) {
-        for (std::size_t b = 0; b < formats[f].bands.size(); ++b) {
-            searchBand(target, f, b, matches);
-        }
+    for (const auto& band : bandTable()) {
+        searchBand(target, BandRef(band), matches);
     }
     // Found in catalogue, list and direction order already; a stable sort keeps it for ties.
     std::stable_sort(matches.begin(), matches.end(), [](const auto& a, const auto& b) {

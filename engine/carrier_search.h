@@ -1,20 +1,16 @@
 #pragma once
 
 #include <cstddef>
-#include <string_view>
 #include <vector>
 
-#include "channel_number.h"
+#include "engine/band_ref.h"
 
 namespace tarnvale {
 
 enum class Direction { Forward, Reverse };
 
 struct CarrierMatch {
-    std::size_t formatIndex;
-    std::size_t bandIndex;
-    std::string_view format;
-    std::string_view band;
+    BandRef band;
     std::size_t index;  // place in the band's channel list
     Channel channel;
     Direction direction;

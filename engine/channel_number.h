@@ -1,12 +1,10 @@
 #pragma once
 
 #include <cstdint>
-#include <vector>
 
 namespace tarnvale {
 
-// Channel numbers are 16-bit signed throughout, as the window stores them.
-using Channel = std::int16_t;
-using ChannelList = std::vector<Channel>;
+// Channel numbers of every generation: an NR-ARFCN runs to 3279165, so 32 bits.
+using Channel = std::int32_t;
 
 }  // namespace tarnvale

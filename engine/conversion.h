@@ -1,35 +1,24 @@
 #pragma once
 
-#include <string>
-#include <string_view>
+#include <optional>
 
-#include "channel_number.h"
+#include "engine/band_ref.h"
 
 namespace tarnvale {
 
 struct Conversion {
     double forward = 0.0;  // MHz, downlink
     double reverse = 0.0;  // MHz, uplink
-    double spacing = 0.0;  // KHz; 0 stands for a variable spacing
+    double spacing = 0.0;  // kHz; 0 stands for a variable spacing
 };
 
-struct BandRule;
+// Forward and reverse carrier and channel spacing of `channel` in a band, by the band's rule.
+// Values that no sub-range assigns stay 0; a divide-by-five band still adds its gap to the
+// reverse carrier.
+Conversion convertChannel(BandRef band, Channel channel);
 
-// Converts channels of one band, with its rule looked up once.
-class BandConverter {
-  public:
-    BandConverter(std::string_view band, std::string_view format);
-    Conversion operator()(Channel channel) const;
-
-  private:
-    const BandRule* rule_;
-};
-
-// Forward and reverse carrier and channel spacing of `channel` in `band`. The format matters
-// only for "PCS 1900". Values that no rule assigns stay 0: an unknown band gives all zeros.
-Conversion convertChannel(std::string_view band, std::string_view format, Channel channel);
-
-// The caption of the spacing label, e.g. "Channel spacing: 12.5 KHz".
-std::string formatChannelSpacing(double spacingKhz, std::string_view decimalSeparator);
+// The downlink channel paired with a WCDMA uplink channel; nullopt in a band without pairing
+// and where the sum would leave the channel range.
+std::optional<Channel> pairedDownlinkChannel(BandRef band, Channel uplink);
 
 }  // namespace tarnvale

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "channel_number.h"
+#include "engine/channel_number.h"
 
 // Number texts of the window and the command-line tool. None depends on the C locale: the
 // decimal separator is always passed in.
@@ -26,7 +26,8 @@ void appendChannel(std::string& out, int channel);
 // Decimal digits with a leading "-" when negative.
 std::string formatChannel(int channel);
 
-// Strict: an optional "-" and digits only, in the 16-bit range. Anything else is nullopt.
+// Strict: an optional "-" and digits only, within the range of a channel number. Anything else
+// is nullopt.
 std::optional<Channel> parseChannel(std::string_view text);
 
 // Inverse of formatNumber: plain decimal text with `decimalSeparator`, optionally signed with

@@ -2,9 +2,9 @@
 #include <QApplication>
 
 #include "first_paint.h"
-#include "fonts.h"
-#include "main_window.h"
-#include "qt_alerts.h"
+#include "ui/main/main_window.h"
+#include "ui/toolkit/fonts.h"
+#include "ui/toolkit/qt_alerts.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -1,4 +1,4 @@
-#include "carrier_search.h"
+#include "engine/carrier_search.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "channel_plans.h"
-#include "conversion.h"
+#include "engine/channel_list.h"
+#include "engine/conversion.h"
+#include "test_bands.h"
 
 namespace tarnvale {
 namespace {
@@ -15,7 +16,7 @@ namespace {
 std::vector<std::string> describe(const std::vector<CarrierMatch>& matches) {
     std::vector<std::string> text;
     for (const auto& m : matches) {
-        text.push_back(std::string(m.format) + "/" + std::string(m.band) + "/" +
+        text.push_back(std::string(m.band.formatName()) + "/" + std::string(m.band.name()) + "/" +
                        std::to_string(m.channel) +
                        (m.direction == Direction::Forward ? "/F" : "/R"));
     }
@@ -31,7 +32,7 @@ TEST(CarrierSearch, ExactFrequencyFindsEveryBandInCatalogueOrder) {
 TEST(CarrierSearch, FindsReverseCarriersAndTheirListPlace) {
     const auto matches = findCarriers(915.0125, 0);
     ASSERT_EQ(matches.size(), 1u);
-    EXPECT_EQ(matches[0].band, "TACS (Japan)");
+    EXPECT_EQ(matches[0].band.name(), "TACS (Japan)");
     EXPECT_EQ(matches[0].channel, 1);
     EXPECT_EQ(matches[0].index, 798u);
     EXPECT_EQ(matches[0].direction, Direction::Reverse);
@@ -53,22 +54,26 @@ TEST(CarrierSearch, ToleranceWidensAndResultsSortByOffset) {
         EXPECT_LE(std::fabs(m.offsetKhz), 15.0);
         EXPECT_GE(std::fabs(m.offsetKhz), previous);
         previous = std::fabs(m.offsetKhz);
-        const auto c = convertChannel(m.band, m.format, m.channel);
+        const auto c = convertChannel(m.band, m.channel);
         const double carrier = m.direction == Direction::Forward ? c.forward : c.reverse;
         EXPECT_NEAR(carrier, m.frequencyMhz, 5e-5);
     }
-    // 869.04 (Cell 800 991) and 869.06 (992) both lie 10 kHz away.
-    EXPECT_NE(std::find(describe(matches).begin(), describe(matches).end(), "AMPS/Cell 800/992/F"),
-              describe(matches).end());
+    // TACS 724 lies on 869.05, Cell 800 991 (869.04) 10 kHz below and TACS 723 and 725
+    // 12.5 kHz off; Cell 800 992 (869.07) is 20 kHz away and stays out.
+    EXPECT_EQ(describe(matches),
+              (std::vector<std::string>{"CDMA/TACS (Japan)/724/F", "CDMA/Cell 800/991/F",
+                                        "IS-136/Cell 800/991/F", "AMPS/Cell 800/991/F",
+                                        "CDMA/TACS (Japan)/723/F", "CDMA/TACS (Japan)/725/F"}));
 }
 
 TEST(CarrierSearch, EveryListedCarrierFindsItself) {
-    const auto list = buildChannelList(*findChannelPlan("CDMA", "NMT450"));
-    for (const Channel channel : {list.front(), list[333], list.back()}) {
-        const auto c = convertChannel("NMT450", "CDMA", channel);
+    const auto nmt450 = testing::bandNamed("CDMA", "NMT450");
+    for (const std::size_t index : {0, 333, 1292}) {
+        const Channel channel = channelAt(nmt450, index);
+        const auto c = convertChannel(nmt450, channel);
         bool found = false;
         for (const auto& m : findCarriers(c.reverse, 0)) {
-            found |= m.band == "NMT450" && m.channel == channel;
+            found |= m.band == nmt450 && m.channel == channel && m.index == index;
         }
         EXPECT_TRUE(found) << channel;
     }

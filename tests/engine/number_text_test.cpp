@@ -1,4 +1,4 @@
-#include "number_text.h"
+#include "engine/number_text.h"
 
 #include <gtest/gtest.h>
 
@@ -80,10 +80,11 @@ TEST(ChannelText, Digits) {
 TEST(ChannelText, StrictParse) {
     EXPECT_EQ(parseChannel("991"), 991);
     EXPECT_EQ(parseChannel("0991"), 991);
-    EXPECT_EQ(parseChannel("32767"), 32767);
-    EXPECT_EQ(parseChannel("-32768"), -32768);
-    for (const char* text :
-         {"", "abc", "99999", "32768", "-32769", "1.5", " 1", "1 ", "+1", "-", "12a", "\xd9\xa1"}) {
+    EXPECT_EQ(parseChannel("3279165"), 3279165);
+    EXPECT_EQ(parseChannel("2147483647"), 2147483647);
+    EXPECT_EQ(parseChannel("-2147483648"), -2147483647 - 1);
+    for (const char* text : {"", "abc", "2147483648", "-2147483649", "1.5", " 1", "1 ", "+1", "-",
+                             "12a", "\xd9\xa1"}) {
         EXPECT_EQ(parseChannel(text), std::nullopt) << text;
     }
 }

@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "carrier_search.h"
-#include "cli.h"
-#include "number_text.h"
+#include "cli/cli.h"
+#include "engine/carrier_search.h"
+#include "engine/number_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view input(reinterpret_cast<const char*>(data), size);

@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "main_window_fixture.h"
-#include "shortcut_list_label.h"
+#include "ui/dialogs/shortcut_list_label.h"
 
 namespace tarnvale::testing {
 namespace {

@@ -1,6 +1,8 @@
 #include <QLocale>
 
 #include "main_window_fixture.h"
+#include "spectrum_worked_example.h"
+#include "ui/main/locale_numbers.h"
 
 namespace tarnvale::testing {
 namespace {
@@ -24,9 +26,10 @@ TEST_F(CommaLocale, WritesAndReadsBackWithAComma) {
     EXPECT_EQ(text("lblRevFreq"), "824,0400");
     EXPECT_EQ(paintedLabel("lblBandStart")->caption(), "824,04");
     EXPECT_EQ(paintedLabel("lblBandStop")->caption(), "893,97");
-    scrollBar()->setValue(33);
-    EXPECT_NEAR(paintedLine("lineFwd2")->x1(), 4555.81, 0.005);
-    EXPECT_NEAR(paintedShape("shpSubBand")->left(), 2822.63, 0.005);
+    namespace example = worked_example;
+    scrollBar()->setValue(example::kListPosition);
+    EXPECT_NEAR(paintedLine("lineFwd2")->x1(), example::kForwardX, example::kStated);
+    EXPECT_NEAR(paintedShape("shpSubBand")->left(), example::kMarkLeft, example::kStated);
 }
 
 TEST_F(CommaLocale, TacsSpacingAndWindow) {
@@ -34,6 +37,17 @@ TEST_F(CommaLocale, TacsSpacingAndWindow) {
     EXPECT_EQ(text("lblChSpc"), "Channel spacing: 12,5 KHz");
     EXPECT_EQ(paintedLabel("lblBandStop")->caption(), "924,9875");
     EXPECT_EQ(text("lblFwdFreq"), "832,0125");
+}
+
+TEST(SpacingCaption, UnitsAndSeparator) {
+    const LocaleNumbers comma(QLocale(QLocale::German, QLocale::Germany));
+    const LocaleNumbers point(QLocale(QLocale::English, QLocale::UnitedStates));
+    EXPECT_EQ(comma.channelSpacing(12.5), "Channel spacing: 12,5 KHz");
+    EXPECT_EQ(point.channelSpacing(999), "Channel spacing: 999 KHz");
+    EXPECT_EQ(point.channelSpacing(1000), "Channel spacing: 1 MHz");
+    EXPECT_EQ(point.channelSpacing(1250), "Channel spacing: 1.25 MHz");
+    EXPECT_EQ(point.channelSpacing(5000), "Channel spacing: 5 MHz");
+    EXPECT_EQ(point.channelSpacing(0), "Channel spacing: variable");
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 #include "main_window_fixture.h"
 
 #include <QTest>
+#include <stdexcept>
+
+#include "engine/band_table.h"
 
 namespace tarnvale::testing {
 
@@ -37,6 +40,21 @@ void MainWindowTest::click(QRadioButton* option) {
 void MainWindowTest::chooseBand(int formatIndex, int bandIndex) {
     click(format(formatIndex));
     click(band(bandIndex));
+}
+
+std::string MainWindowTest::bandCaption(int formatIndex, int option) {
+    const auto bands = bandsOf(kFormats.at(static_cast<std::size_t>(formatIndex)));
+    const auto k = static_cast<std::size_t>(option);
+    return k < bands.size() ? std::string(bands[k].name) : std::string();
+}
+
+BandRef MainWindowTest::shownBand() const {
+    const auto band =
+        findBand(stateText("RadioFormat").toStdString(), stateText("BandName").toStdString());
+    if (!band) {
+        throw std::logic_error("the window shows a band the table lacks");
+    }
+    return *band;
 }
 
 std::vector<RecordingAlerts::Warning> MainWindowTest::takeWarnings() {

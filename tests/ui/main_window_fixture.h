@@ -7,10 +7,11 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <memory>
+#include <string>
 
-#include "main_window.h"
-#include "painted_items.h"
 #include "recording_alerts.h"
+#include "ui/main/main_window.h"
+#include "ui/toolkit/painted_items.h"
 
 namespace tarnvale::testing {
 
@@ -43,6 +44,12 @@ class MainWindowTest : public ::testing::Test {
     int state(const char* field) const { return window->property(field).toInt(); }
     QString stateText(const char* field) const { return window->property(field).toString(); }
     std::vector<RecordingAlerts::Warning> takeWarnings();
+
+    // The caption band option `option` gets in format option `formatIndex`: empty past the
+    // format's bands.
+    static std::string bandCaption(int formatIndex, int option);
+    // The band the window shows, found from its state by exact names.
+    BandRef shownBand() const;
 
     RecordingAlerts alerts;
     std::unique_ptr<MainWindow> window;

@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "alerts.h"
+#include "ui/toolkit/alerts.h"
 
 namespace tarnvale::testing {
 

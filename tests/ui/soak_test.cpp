@@ -1,11 +1,10 @@
 #include <QTest>
 #include <random>
 
-#include "catalogue.h"
-#include "channel_plans.h"
-#include "conversion.h"
+#include "engine/channel_list.h"
+#include "engine/conversion.h"
+#include "engine/number_text.h"
 #include "main_window_fixture.h"
-#include "number_text.h"
 
 namespace tarnvale::testing {
 namespace {
@@ -18,19 +17,13 @@ class Soak : public MainWindowTest {
 
     int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); }
 
-    ChannelList currentList() const {
-        const auto* plan = findChannelPlan(stateText("RadioFormat").toStdString(),
-                                           stateText("BandName").toStdString());
-        return plan ? buildChannelList(*plan) : ChannelList{};
-    }
-
     // Types a number and Enter; returns whether the window should warn.
     bool typeChannel() {
         const int number = pick(0, 4) == 0 ? pick(0, 99999) : pick(0, 10000);
         QTest::keyClicks(channelBox(), QString::number(number));
         QTest::keyClick(channelBox(), Qt::Key_Return);
         const auto channel = parseChannel(std::to_string(number));
-        return !channel || findChannelIndex(currentList(), *channel) < 0;
+        return !channel || !channelIndex(shownBand(), *channel);
     }
 
     bool act() {
@@ -73,23 +66,19 @@ class Soak : public MainWindowTest {
     }
 
     void expectConsistent(int step) {
-        const auto format = stateText("RadioFormat").toStdString();
-        const auto band = stateText("BandName").toStdString();
+        const auto shown = shownBand();
         const auto channel = static_cast<Channel>(state("CurChannel"));
-        const auto list = currentList();
-        ASSERT_FALSE(list.empty()) << step;
         EXPECT_EQ(channelBox()->text().toStdString(), formatChannel(channel)) << step;
-        EXPECT_EQ(scrollBar()->value(), findChannelIndex(list, channel)) << step;
-        EXPECT_EQ(scrollBar()->maximum() + 1, static_cast<int>(list.size())) << step;
-        const auto c = convertChannel(band, format, channel);
+        const auto index = channelIndex(shown, channel);
+        ASSERT_TRUE(index) << step;
+        EXPECT_EQ(scrollBar()->value(), static_cast<int>(*index)) << step;
+        EXPECT_EQ(scrollBar()->maximum() + 1, static_cast<int>(channelCount(shown))) << step;
+        const auto c = convertChannel(shown, channel);
         EXPECT_EQ(text("lblFwdFreq").toStdString(), formatFrequency(c.forward, ".")) << step;
         EXPECT_EQ(text("lblRevFreq").toStdString(), formatFrequency(c.reverse, ".")) << step;
-        const auto* f = findFormat(format);
-        ASSERT_NE(f, nullptr);
-        for (std::size_t k = 0; k < 10; ++k) {
-            EXPECT_EQ(this->band(static_cast<int>(k))->text().toStdString(),
-                      bandCaption(static_cast<std::size_t>(f - radioFormats().data()), k))
-                << step;
+        const auto formatIndex = static_cast<int>(shown.format());
+        for (int k = 0; k < 10; ++k) {
+            EXPECT_EQ(band(k)->text().toStdString(), bandCaption(formatIndex, k)) << step;
         }
     }
 };

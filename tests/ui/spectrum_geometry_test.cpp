@@ -1,31 +1,35 @@
-#include "spectrum_geometry.h"
+#include "ui/spectrum/spectrum_geometry.h"
 
 #include <gtest/gtest.h>
+
+#include "spectrum_worked_example.h"
 
 namespace tarnvale {
 namespace {
 
+namespace example = testing::worked_example;
+
 constexpr Scale kFullScale{240, 6855};
 constexpr Scale kZoomedScale{600, 6015};
-constexpr double kStated = 0.005;  // the worked example gives two decimals
 
-TEST(SpectrumGeometry, Cell800BandWindowOnTheFullScale) {
-    const auto mark = placeBandWindow(kFullScale, 824.04, 893.97);
-    EXPECT_NEAR(mark.startConnectorX, 2807.63, kStated);
-    EXPECT_NEAR(mark.stopConnectorX, 3025.53, kStated);
-    EXPECT_NEAR(mark.markLeft, 2822.63, kStated);
-    EXPECT_NEAR(mark.markWidth, 217.90, kStated);
+TEST(SpectrumGeometry, WorkedExampleBandWindowOnTheFullScale) {
+    const auto mark = placeBandWindow(kFullScale, example::kWindowStart, example::kWindowStop);
+    EXPECT_NEAR(mark.startConnectorX, example::kStartConnectorX, example::kStated);
+    EXPECT_NEAR(mark.stopConnectorX, example::kStopConnectorX, example::kStated);
+    EXPECT_NEAR(mark.markLeft, example::kMarkLeft, example::kStated);
+    EXPECT_NEAR(mark.markWidth, example::kMarkWidth, example::kStated);
     // The mark is exactly as wide as the span between the connectors, one pixel to the right.
     EXPECT_FLOAT_EQ(mark.markLeft + mark.markWidth, mark.stopConnectorX + 15);
 }
 
-TEST(SpectrumGeometry, Cell800Channel1OnTheZoomedScale) {
-    const auto marks = placeCarriers(kZoomedScale, 824.04, 893.97, 870.03, 825.03, 555);
-    EXPECT_NEAR(marks.forwardX, 4555.81, kStated);
-    EXPECT_NEAR(marks.reverseX, 685.15, kStated);
-    EXPECT_NEAR(marks.duplexX1, 4540.81, kStated);
-    EXPECT_NEAR(marks.duplexX2, 685.15, kStated);
-    EXPECT_NEAR(marks.gapLabelLeft, 2335.48, kStated);
+TEST(SpectrumGeometry, WorkedExampleCarriersOnTheZoomedScale) {
+    const auto marks = placeCarriers(kZoomedScale, example::kWindowStart, example::kWindowStop,
+                                     example::kForward, example::kReverse, example::kGapLabelWidth);
+    EXPECT_NEAR(marks.forwardX, example::kForwardX, example::kStated);
+    EXPECT_NEAR(marks.reverseX, example::kReverseX, example::kStated);
+    EXPECT_NEAR(marks.duplexX1, example::kDuplexX1, example::kStated);
+    EXPECT_NEAR(marks.duplexX2, example::kReverseX, example::kStated);
+    EXPECT_NEAR(marks.gapLabelLeft, example::kGapLabelLeft, example::kStated);
 }
 
 TEST(SpectrumGeometry, BandINearTheTopOfTheFullScale) {
@@ -49,8 +53,11 @@ TEST(SpectrumGeometry, ReverseAboveForwardPutsTheMarkerOutsideThePair) {
 }
 
 TEST(SpectrumGeometry, PositionsAreHeldInSinglePrecision) {
-    const auto marks = placeCarriers(kZoomedScale, 824.04, 893.97, 870.03, 825.03, 555);
-    const double exact = (870.03 - 824.04) * (6015 / (893.97 - 824.04)) + 600;
+    const auto marks = placeCarriers(kZoomedScale, example::kWindowStart, example::kWindowStop,
+                                     example::kForward, example::kReverse, example::kGapLabelWidth);
+    const double exact = (example::kForward - example::kWindowStart) *
+                             (6015 / (example::kWindowStop - example::kWindowStart)) +
+                         600;
     EXPECT_EQ(marks.forwardX, static_cast<float>(exact));
     EXPECT_NE(static_cast<double>(marks.forwardX), exact);
 }

@@ -1,11 +1,12 @@
 #include <QGroupBox>
 
 #include "main_window_fixture.h"
+#include "spectrum_worked_example.h"
 
 namespace tarnvale::testing {
 namespace {
 
-constexpr double kStated = 0.005;
+namespace example = worked_example;
 
 class Spectrum : public MainWindowTest {
   protected:
@@ -16,19 +17,19 @@ class Spectrum : public MainWindowTest {
 };
 
 TEST_F(Spectrum, Cell800Channel1MatchesTheWorkedExample) {
-    scrollBar()->setValue(33);
-    ASSERT_EQ(state("CurChannel"), 1);
-    EXPECT_NEAR(x1("lineFwd2"), 4555.81, kStated);
+    scrollBar()->setValue(example::kListPosition);
+    ASSERT_EQ(state("CurChannel"), example::kChannel);
+    EXPECT_NEAR(x1("lineFwd2"), example::kForwardX, example::kStated);
     EXPECT_EQ(x2("lineFwd2"), x1("lineFwd2"));
-    EXPECT_NEAR(x1("lineRev2"), 685.15, kStated);
+    EXPECT_NEAR(x1("lineRev2"), example::kReverseX, example::kStated);
     EXPECT_EQ(x2("lineRev2"), x1("lineRev2"));
-    EXPECT_NEAR(x1("lineFDD"), 4540.81, kStated);
-    EXPECT_NEAR(x2("lineFDD"), 685.15, kStated);
+    EXPECT_NEAR(x1("lineFDD"), example::kDuplexX1, example::kStated);
+    EXPECT_NEAR(x2("lineFDD"), example::kReverseX, example::kStated);
     EXPECT_FLOAT_EQ(gapLabel()->left(), markerMiddle() - gapLabel()->width() / 2);
-    EXPECT_NEAR(x1("lineFStart"), 2807.63, kStated);
-    EXPECT_NEAR(x1("lineFStop"), 3025.53, kStated);
-    EXPECT_NEAR(paintedShape("shpSubBand")->left(), 2822.63, kStated);
-    EXPECT_NEAR(paintedShape("shpSubBand")->width(), 217.90, kStated);
+    EXPECT_NEAR(x1("lineFStart"), example::kStartConnectorX, example::kStated);
+    EXPECT_NEAR(x1("lineFStop"), example::kStopConnectorX, example::kStated);
+    EXPECT_NEAR(paintedShape("shpSubBand")->left(), example::kMarkLeft, example::kStated);
+    EXPECT_NEAR(paintedShape("shpSubBand")->width(), example::kMarkWidth, example::kStated);
 }
 
 // Whether the colour is painted within a pixel of the point given in twips.
@@ -44,7 +45,7 @@ bool paintedNear(const QImage& image, double xTwips, double yTwips, const QColor
 }
 
 TEST_F(Spectrum, PaintsTheMarkOverTheFullScaleAndTheCarriersOverTheZoomedOne) {
-    scrollBar()->setValue(33);
+    scrollBar()->setValue(example::kListPosition);
     const QImage image = find<QWidget>("Frame1")->grab().toImage();
     EXPECT_TRUE(paintedNear(image, x1("lineFwd2"), 1180, QColor(0, 255, 0)));
     EXPECT_TRUE(paintedNear(image, x1("lineRev2"), 1180, QColor(0, 0, 255)));

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QLocale>
 
-#include "fonts.h"
+#include "ui/toolkit/fonts.h"
 
 // GUI tests run headless unless told otherwise, in a pinned locale, with the window's fonts.
 int main(int argc, char** argv) {

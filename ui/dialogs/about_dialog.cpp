@@ -1,14 +1,14 @@
-#include "about_dialog.h"
+#include "ui/dialogs/about_dialog.h"
 
 #include <QLabel>
 #include <QPushButton>
 
-#include "dialog_window.h"
-#include "fonts.h"
-#include "painted_frame.h"
-#include "painted_items.h"
-#include "program_icon.h"
-#include "twips.h"
+#include "ui/dialogs/dialog_window.h"
+#include "ui/toolkit/fonts.h"
+#include "ui/toolkit/painted_frame.h"
+#include "ui/toolkit/painted_items.h"
+#include "ui/toolkit/program_icon.h"
+#include "ui/toolkit/twips.h"
 
 namespace tarnvale {
 namespace {

@@ -1,4 +1,4 @@
-#include "dialog_window.h"
+#include "ui/dialogs/dialog_window.h"
 
 #include <QScreen>
 #include <QWidget>

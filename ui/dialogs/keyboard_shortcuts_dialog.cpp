@@ -1,11 +1,11 @@
-#include "keyboard_shortcuts_dialog.h"
+#include "ui/dialogs/keyboard_shortcuts_dialog.h"
 
 #include <QPushButton>
 
-#include "dialog_window.h"
-#include "fonts.h"
-#include "shortcut_list_label.h"
-#include "twips.h"
+#include "ui/dialogs/dialog_window.h"
+#include "ui/dialogs/shortcut_list_label.h"
+#include "ui/toolkit/fonts.h"
+#include "ui/toolkit/twips.h"
 
 namespace tarnvale {
 namespace {

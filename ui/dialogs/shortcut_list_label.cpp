@@ -1,4 +1,4 @@
-#include "shortcut_list_label.h"
+#include "ui/dialogs/shortcut_list_label.h"
 
 #include <QPainter>
 #include <QRegularExpression>

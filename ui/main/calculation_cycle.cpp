@@ -2,10 +2,10 @@
 #include <QLineEdit>
 #include <QScrollBar>
 
-#include "alerts.h"
-#include "conversion.h"
-#include "main_window.h"
-#include "number_text.h"
+#include "engine/conversion.h"
+#include "engine/number_text.h"
+#include "ui/main/main_window.h"
+#include "ui/toolkit/alerts.h"
 
 namespace tarnvale {
 
@@ -14,8 +14,7 @@ void MainWindow::CalculateFrequencies() {
         ReportInvalidChannel();
         return;
     }
-    const auto result = convertChannel(state_.BandName.toStdString(),
-                                       state_.RadioFormat.toStdString(), state_.CurChannel);
+    const auto result = band_ ? convertChannel(*band_, state_.CurChannel) : Conversion{};
     c_.lblChSpc->setText(numbers_.channelSpacing(result.spacing));
     ShowResults(result.forward, result.reverse);
     // Moving the bar recalculates the same channel once; the nested run moves nothing.

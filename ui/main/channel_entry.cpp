@@ -1,9 +1,10 @@
 #include <QScrollBar>
+#include <limits>
 
-#include "alerts.h"
-#include "main_window.h"
-#include "number_text.h"
-#include "text_box.h"
+#include "engine/number_text.h"
+#include "ui/main/main_window.h"
+#include "ui/toolkit/alerts.h"
+#include "ui/toolkit/text_box.h"
 
 namespace tarnvale {
 namespace {
@@ -56,11 +57,12 @@ void MainWindow::enterTypedChannel() {
     }
     // Text that is no 16-bit number (typed past 32767, or pasted) is no channel of any band.
     const auto channel = parseChannel(text.toStdString());
-    if (!channel) {
+    if (!channel || *channel < std::numeric_limits<WindowChannel>::min() ||
+        *channel > std::numeric_limits<WindowChannel>::max()) {
         ReportInvalidChannel();
         return;
     }
-    state_.CurChannel = *channel;
+    state_.CurChannel = static_cast<WindowChannel>(*channel);
     CalculateFrequencies();
 }
 

@@ -1,7 +1,6 @@
-#include "locale_numbers.h"
+#include "ui/main/locale_numbers.h"
 
-#include "conversion.h"
-#include "number_text.h"
+#include "engine/number_text.h"
 
 namespace tarnvale {
 
@@ -17,7 +16,17 @@ QString LocaleNumbers::number(double value) const {
 }
 
 QString LocaleNumbers::channelSpacing(double spacingKhz) const {
-    return toQString(formatChannelSpacing(spacingKhz, separator_));
+    std::string text = "Channel spacing: ";
+    if (spacingKhz == 0) {
+        text += "variable";
+    } else if (spacingKhz >= 1000) {
+        appendNumber(text, spacingKhz / 1000, separator_);
+        text += " MHz";
+    } else {
+        appendNumber(text, spacingKhz, separator_);
+        text += " KHz";
+    }
+    return toQString(text);
 }
 
 std::optional<double> LocaleNumbers::read(const QString& text) const {

@@ -15,6 +15,7 @@ class LocaleNumbers {
 
     QString frequency(double mhz) const;
     QString number(double value) const;
+    // The caption of the spacing label, e.g. "Channel spacing: 12.5 KHz"; 0 is "variable".
     QString channelSpacing(double spacingKhz) const;
     std::optional<double> read(const QString& text) const;
 

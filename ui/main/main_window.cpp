@@ -1,4 +1,4 @@
-#include "main_window.h"
+#include "ui/main/main_window.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -7,18 +7,20 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
+#include <algorithm>
 
-#include "about_dialog.h"
-#include "catalogue.h"
-#include "channel_plans.h"
-#include "fitted_title.h"
-#include "keyboard_shortcuts_dialog.h"
-#include "option_click.h"
-#include "painted_items.h"
-#include "program_icon.h"
-#include "spectrum_items.h"
-#include "text_box.h"
-#include "version.h"
+#include "engine/band_table.h"
+#include "engine/channel_list.h"
+#include "engine/version.h"
+#include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/keyboard_shortcuts_dialog.h"
+#include "ui/main/window_band.h"
+#include "ui/spectrum/spectrum_items.h"
+#include "ui/toolkit/fitted_title.h"
+#include "ui/toolkit/option_click.h"
+#include "ui/toolkit/painted_items.h"
+#include "ui/toolkit/program_icon.h"
+#include "ui/toolkit/text_box.h"
 
 namespace tarnvale {
 
@@ -88,10 +90,11 @@ void MainWindow::optFormat_Click(int index) {
     for (auto* option : c_.optBand) {
         option->setText(QString());
     }
-    const auto& format = radioFormats()[static_cast<std::size_t>(index)];
-    state_.RadioFormat = toQString(format.name);
-    for (std::size_t k = 0; k < format.bands.size(); ++k) {
-        c_.optBand[k]->setText(toQString(format.bands[k]));
+    const auto format = kFormats[static_cast<std::size_t>(index)];
+    state_.RadioFormat = toQString(formatName(format));
+    const auto bands = bandsOf(format);
+    for (std::size_t k = 0; k < bands.size(); ++k) {
+        c_.optBand[k]->setText(toQString(bands[k].name));
     }
     for (auto* option : c_.optBand) {
         option->setVisible(!option->text().isEmpty());
@@ -159,15 +162,18 @@ void MainWindow::showDialog(QWidget* dialog) {
 }
 
 void MainWindow::LoadChannelPlan() {
-    const auto* plan =
-        findChannelPlan(state_.RadioFormat.toStdString(), state_.BandName.toStdString());
+    band_ = windowBand(state_.RadioFormat.toStdString(), state_.BandName.toStdString());
     double start = 0;
     double stop = 0;
-    if (plan != nullptr) {
-        SetValidChannelCaption(toQString(plan->validChannels));
-        state_.ChanList = buildChannelList(*plan);
-        start = plan->windowStart;
-        stop = plan->windowStop;
+    if (band_) {
+        SetValidChannelCaption(toQString(validChannelText(*band_)));
+        const std::size_t count = channelCount(*band_);
+        state_.ChanList.resize(count);
+        for (std::size_t i = 0; i < count; ++i) {
+            state_.ChanList[i] = static_cast<WindowChannel>(channelAt(*band_, i));
+        }
+        start = (*band_)->plan.window.start;
+        stop = (*band_)->plan.window.stop;
     }
     c_.spectrum.lblBandStart->setCaption(numbers_.number(start));
     c_.spectrum.lblBandStop->setCaption(numbers_.number(stop));
@@ -185,8 +191,12 @@ void MainWindow::SetValidChannelCaption(const QString& text) {
     setFittedTitle(c_.frmChannel, "Channel (valid chan: " + text + ")");
 }
 
+// Lists are not sorted, so the search is linear; the longest has 1997 entries.
 std::int16_t MainWindow::FindChannelIndex() const {
-    return findChannelIndex(state_.ChanList, state_.CurChannel);
+    const auto found = std::ranges::find(state_.ChanList, state_.CurChannel);
+    return found == state_.ChanList.end()
+               ? std::int16_t{-1}
+               : static_cast<std::int16_t>(found - state_.ChanList.begin());
 }
 
 }  // namespace tarnvale

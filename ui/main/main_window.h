@@ -3,10 +3,13 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
+#include <cstdint>
+#include <optional>
+#include <vector>
 
-#include "channel_number.h"
-#include "locale_numbers.h"
-#include "main_window_layout.h"
+#include "engine/band_ref.h"
+#include "ui/main/locale_numbers.h"
+#include "ui/main/main_window_layout.h"
 
 namespace tarnvale {
 
@@ -47,15 +50,18 @@ class MainWindow : public QMainWindow {
     void programEnded();
 
   private:
+    // The window keeps channels in 16 bits; every classic band's channels fit.
+    using WindowChannel = std::int16_t;
+
     struct State {
         QString Ver;
         QString Ver_Date;
-        Channel PrevChannel = 0;
+        WindowChannel PrevChannel = 0;
         QString RadioFormat;
-        Channel CurChannel = 0;
-        Channel DLChannel = 0;
+        WindowChannel CurChannel = 0;
+        WindowChannel DLChannel = 0;
         QString BandName;
-        ChannelList ChanList;
+        std::vector<WindowChannel> ChanList;
     };
 
     void connectControls();
@@ -87,6 +93,7 @@ class MainWindow : public QMainWindow {
     void CalculateFrequencies();
     void ReportInvalidChannel();
     void ShowResults(double forward, double reverse);
+    void updateDownlinkChannel();
     void DrawBandWindow();
     void selectChannelText();
     double bandWindowStart() const;
@@ -97,6 +104,7 @@ class MainWindow : public QMainWindow {
     LocaleNumbers numbers_;
     MainWindowControls c_;
     State state_;
+    std::optional<BandRef> band_;  // the band of RadioFormat and BandName, as last loaded
     QPointer<AboutDialog> about_;
     QPointer<KeyboardShortcutsDialog> shortcuts_;
     bool iconSet_ = false;

@@ -1,4 +1,4 @@
-#include "main_window_layout.h"
+#include "ui/main/main_window_layout.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -10,12 +10,12 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
-#include "catalogue.h"
-#include "fonts.h"
-#include "painted_frame.h"
-#include "scroll_bar_keys.h"
-#include "text_box.h"
-#include "twips.h"
+#include "engine/format.h"
+#include "ui/toolkit/fonts.h"
+#include "ui/toolkit/painted_frame.h"
+#include "ui/toolkit/scroll_bar_keys.h"
+#include "ui/toolkit/text_box.h"
+#include "ui/toolkit/twips.h"
 
 namespace tarnvale {
 namespace {
@@ -138,9 +138,8 @@ void buildBands(QWidget* client, MainWindowControls& c) {
 
 void buildFormats(QWidget* client, MainWindowControls& c) {
     c.frmRadio = frame(client, "frmRadio", "Radio Format", {360, 120, 1695, 2295});
-    const auto formats = radioFormats();
     for (int i = 0; i < kFormatOptions; ++i) {
-        const auto& name = formats[static_cast<std::size_t>(i)].name;
+        const auto name = formatName(kFormats[static_cast<std::size_t>(i)]);
         c.optFormat[i] = place(
             new QRadioButton(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())),
                              c.frmRadio),

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "spectrum_items.h"
-#include "text_box.h"
+#include "ui/spectrum/spectrum_items.h"
+#include "ui/toolkit/text_box.h"
 
 class QAction;
 class QGroupBox;

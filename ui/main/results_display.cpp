@@ -1,12 +1,13 @@
 #include <QLabel>
 #include <QLineEdit>
+#include <limits>
 
-#include "main_window.h"
-#include "number_text.h"
-#include "painted_frame.h"
-#include "painted_items.h"
-#include "spectrum_items.h"
-#include "wcdma_pairing.h"
+#include "engine/conversion.h"
+#include "engine/number_text.h"
+#include "ui/main/main_window.h"
+#include "ui/spectrum/spectrum_items.h"
+#include "ui/toolkit/painted_frame.h"
+#include "ui/toolkit/painted_items.h"
 
 namespace tarnvale {
 namespace {
@@ -37,15 +38,21 @@ void MainWindow::ShowResults(double forward, double reverse) {
 
     state_.PrevChannel = state_.CurChannel;
     c_.txtChan->setText(toQString(formatChannel(state_.CurChannel)));
-    if (const auto downlink =
-            pairedDownlinkChannel(state_.BandName.toStdString(), state_.CurChannel)) {
-        state_.DLChannel = *downlink;
-    }
+    updateDownlinkChannel();
     c_.txtDLChan->setText(toQString(formatChannel(state_.DLChannel)));
     describeSpectrum(forward, reverse);
 
     c_.txtChan->setFocus();
     selectChannelText();
+}
+
+// Outside WCDMA, and where the sum would leave 16 bits (no listed channel gets there), the
+// downlink channel keeps its value.
+void MainWindow::updateDownlinkChannel() {
+    const auto downlink = band_ ? pairedDownlinkChannel(*band_, state_.CurChannel) : std::nullopt;
+    if (downlink && *downlink <= std::numeric_limits<WindowChannel>::max()) {
+        state_.DLChannel = static_cast<WindowChannel>(*downlink);
+    }
 }
 
 void MainWindow::DrawBandWindow() {

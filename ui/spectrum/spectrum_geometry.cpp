@@ -1,4 +1,4 @@
-#include "spectrum_geometry.h"
+#include "ui/spectrum/spectrum_geometry.h"
 
 namespace tarnvale {
 namespace {

@@ -1,11 +1,11 @@
-#include "spectrum_items.h"
+#include "ui/spectrum/spectrum_items.h"
 
 #include <QPalette>
 
-#include "fonts.h"
-#include "painted_frame.h"
-#include "painted_items.h"
-#include "spectrum_geometry.h"
+#include "ui/spectrum/spectrum_geometry.h"
+#include "ui/toolkit/fonts.h"
+#include "ui/toolkit/painted_frame.h"
+#include "ui/toolkit/painted_items.h"
 
 namespace tarnvale {
 namespace {

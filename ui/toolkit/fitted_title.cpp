@@ -1,4 +1,4 @@
-#include "fitted_title.h"
+#include "ui/toolkit/fitted_title.h"
 
 #include <QFontMetricsF>
 #include <QGroupBox>

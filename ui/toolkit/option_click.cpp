@@ -1,4 +1,4 @@
-#include "option_click.h"
+#include "ui/toolkit/option_click.h"
 
 #include <QAbstractButton>
 #include <memory>

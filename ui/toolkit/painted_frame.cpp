@@ -1,8 +1,8 @@
-#include "painted_frame.h"
+#include "ui/toolkit/painted_frame.h"
 
 #include <QPainter>
 
-#include "painted_items.h"
+#include "ui/toolkit/painted_items.h"
 
 namespace tarnvale {
 

@@ -1,11 +1,11 @@
-#include "painted_items.h"
+#include "ui/toolkit/painted_items.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QtMath>
 
-#include "painted_frame.h"
-#include "twips.h"
+#include "ui/toolkit/painted_frame.h"
+#include "ui/toolkit/twips.h"
 
 namespace tarnvale {
 

@@ -1,4 +1,4 @@
-#include "program_icon.h"
+#include "ui/toolkit/program_icon.h"
 
 // Resources of a static library are registered only when asked for by name.
 static void registerResources() {

@@ -1,4 +1,4 @@
-#include "qt_alerts.h"
+#include "ui/toolkit/qt_alerts.h"
 
 #include <QApplication>
 #include <QMessageBox>

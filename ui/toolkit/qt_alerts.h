@@ -3,7 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "alerts.h"
+#include "ui/toolkit/alerts.h"
 
 namespace tarnvale {
 

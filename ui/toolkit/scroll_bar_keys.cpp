@@ -1,4 +1,4 @@
-#include "scroll_bar_keys.h"
+#include "ui/toolkit/scroll_bar_keys.h"
 
 #include <QEvent>
 #include <QKeyEvent>

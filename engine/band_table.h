@@ -1,0 +1,16 @@
+#pragma once
+
+#include <span>
+
+#include "engine/band.h"
+
+namespace tarnvale {
+
+// Every band of every format in catalogue order: grouped by format in the order of kFormats,
+// and within a format in the order the window lists its bands.
+std::span<const Band> bandTable();
+
+// The bands of one format, in catalogue order.
+std::span<const Band> bandsOf(Format format);
+
+}  // namespace tarnvale
