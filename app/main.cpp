@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName("tarnvale");
     QApplication::setApplicationDisplayName("Tarnvale");
     QApplication::setApplicationVersion(tarnvale::toQString(tarnvale::kVersion));
-    QApplication::setDesktopFileName("org.tarnvale.Tarnvale");
+    QApplication::setDesktopFileName("org.tarnvale.tarnvale");
     tarnvale::installFontSubstitutions();
 
     tarnvale::QtAlerts alerts;

@@ -1,5 +1,9 @@
 #include "cli/band_names.h"
 
+#include <array>
+#include <charconv>
+#include <vector>
+
 #include "engine/band_table.h"
 
 namespace tarnvale::cli {
@@ -11,10 +15,52 @@ void appendQuoted(std::string& list, std::string_view name) {
     list += '"';
 }
 
+std::string romanNumeral(int number) {
+    static constexpr std::array<std::pair<int, std::string_view>, 13> kNumerals = {{
+        {1000, "M"},
+        {900, "CM"},
+        {500, "D"},
+        {400, "CD"},
+        {100, "C"},
+        {90, "XC"},
+        {50, "L"},
+        {40, "XL"},
+        {10, "X"},
+        {9, "IX"},
+        {5, "V"},
+        {4, "IV"},
+        {1, "I"},
+    }};
+    std::string text;
+    for (const auto& [value, numeral] : kNumerals) {
+        for (; number >= value; number -= value) {
+            text += numeral;
+        }
+    }
+    return text;
+}
+
+// The names a band may go by when the text is its number alone: "Band 3", "n3" and "Band III"
+// for "3", "Band III" for "III".
+std::vector<std::string> namesForNumber(std::string_view text) {
+    const auto named = [](std::string_view prefix, std::string_view number) {
+        std::string name(prefix);
+        name += number;
+        return name;
+    };
+    std::vector<std::string> names = {named("Band ", text), named("n", text)};
+    int number = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (error == std::errc{} && end == text.data() + text.size() && number > 0 && number < 4000) {
+        names.push_back(named("Band ", romanNumeral(number)));
+    }
+    return names;
+}
+
 }  // namespace
 
 std::optional<Format> resolveFormat(std::string_view name, std::string& err) {
-    if (const auto format = findFormat(name)) {
+    if (const auto format = findFormat(name, NameMatch::IgnoreCase)) {
         return format;
     }
     std::string valid;
@@ -26,22 +72,28 @@ std::optional<Format> resolveFormat(std::string_view name, std::string& err) {
     return std::nullopt;
 }
 
+std::optional<BandRef> resolveBand(Format format, std::string_view band, std::string& err) {
+    if (const auto found = findBand(format, band, NameMatch::IgnoreCase)) {
+        return found;
+    }
+    for (const auto& name : namesForNumber(band)) {
+        if (const auto found = findBand(format, name, NameMatch::IgnoreCase)) {
+            return found;
+        }
+    }
+    std::string valid;
+    for (const auto& known : bandsOf(format)) {
+        appendQuoted(valid, known.name);
+    }
+    err += "tarnvale-cli: format \"" + std::string(formatName(format)) + "\" has no band \"" +
+           std::string(band) + "\"; valid bands: " + valid + "\n";
+    return std::nullopt;
+}
+
 std::optional<BandRef> resolveBand(std::string_view format, std::string_view band,
                                    std::string& err) {
     const auto found = resolveFormat(format, err);
-    if (!found) {
-        return std::nullopt;
-    }
-    if (const auto ref = findBand(*found, band)) {
-        return ref;
-    }
-    std::string valid;
-    for (const auto& known : bandsOf(*found)) {
-        appendQuoted(valid, known.name);
-    }
-    err += "tarnvale-cli: format \"" + std::string(format) + "\" has no band \"" +
-           std::string(band) + "\"; valid bands: " + valid + "\n";
-    return std::nullopt;
+    return found ? resolveBand(*found, band, err) : std::nullopt;
 }
 
 }  // namespace tarnvale::cli

@@ -1,70 +1,282 @@
 #include "cli/cli.h"
 
-#include "cli/commands.h"
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <array>
+#include <memory>
+#include <utility>
+#include <vector>
+
 #include "engine/version.h"
 
 namespace tarnvale::cli {
 namespace {
 
-constexpr std::string_view kUsage =
-    "Usage: tarnvale-cli COMMAND [ARGUMENTS]\n"
-    "\n"
-    "Cellular radio channel calculator. Output is CSV with a header line.\n"
-    "\n"
-    "Commands:\n"
-    "  bands                              every band of every format\n"
-    "  plan FORMAT BAND                   a band's valid channels and band window\n"
-    "  convert FORMAT BAND CHANNEL...     carrier frequencies of the given channels\n"
-    "  table [FORMAT [BAND]]              every channel of a band, of a format's bands,\n"
-    "                                     or of every band\n"
-    "  find FREQUENCY_MHZ [--tolerance-khz K]\n"
-    "                                     every carrier within K kHz of a frequency\n"
-    "                                     (default 0: equal at four decimals)\n"
-    "\n"
-    "Options:\n"
-    "  -h, --help                         show this help\n"
-    "  -V, --version                      show the version\n"
-    "\n"
-    "FORMAT and BAND are names exactly as `tarnvale-cli bands` lists them; quote names\n"
-    "with spaces, e.g. tarnvale-cli convert CDMA \"Cell 800\" 991\n"
-    "Exit status: 0 on success, 2 on bad input.\n";
+constexpr std::string_view kDescription =
+    "Cellular radio channel calculator: channel numbers to carrier frequencies and back for\n"
+    "CDMA, GSM, WCDMA, IS-136, AMPS, LTE, NR and UMTS. Output is CSV with a header line and\n"
+    "\".\" as decimal separator, or JSON Lines with --json.";
 
-int usageError(std::string& err, std::string_view message) {
+constexpr std::string_view kExitStatus =
+    "Exit status: 0 on success, 1 when the output cannot be written (a closed pipe ends the\n"
+    "program quietly), 2 on bad input, with a one-line message on standard error.\n"
+    "FORMAT and BAND match in any letter case; a band's number alone will do (\"3\" for LTE\n"
+    "\"Band 3\", \"78\" for NR \"n78\", \"3\" or \"III\" for UMTS \"Band III\"). Quote names with\n"
+    "spaces, e.g. tarnvale-cli convert CDMA \"Cell 800\" 991. `--` ends the options.";
+
+std::string versionText() {
+    return "tarnvale-cli " + std::string(kVersion);
+}
+
+std::string commandList() {
+    std::string text = "Commands:\n";
+    for (const auto& command : commandTable()) {
+        std::string usage = "  " + std::string(command.name) + " " + std::string(command.usage);
+        usage.resize(std::max<std::size_t>(usage.size() + 2, 34), ' ');
+        text += usage + std::string(command.summary) + "\n";
+    }
+    return text + "\n" + std::string(kExitStatus);
+}
+
+std::string columnList(const Command& command) {
+    std::string text = "Columns: ";
+    for (const auto& column : command.columns) {
+        text += std::string(column.name) + (&column == &command.columns.back() ? "\n" : ",");
+    }
+    return text;
+}
+
+// The positional names of a usage such as "[FORMAT [BAND]]" or "FORMAT BAND CHANNEL...".
+std::vector<std::string> positionalNames(std::string_view usage) {
+    std::vector<std::string> names;
+    std::string name;
+    for (const char c : std::string(usage) + " ") {
+        if (c == ' ' && !name.empty()) {
+            names.push_back(name);
+            name.clear();
+        } else if (c != ' ' && c != '[' && c != ']') {
+            name += c;
+        }
+    }
+    return names;
+}
+
+constexpr std::array<std::pair<std::string_view, std::string_view>, 5> kArgumentMeanings = {{
+    {"FORMAT", "a radio format, as `tarnvale-cli bands` lists them"},
+    {"BAND", "a band of the format, by name or number"},
+    {"CHANNEL", "a channel number"},
+    {"FREQUENCY_MHZ", "a frequency in MHz, e.g. 869.04"},
+    {"NUMBER", "a GSCN, 2 to 26639"},
+}};
+
+std::string meaningOf(std::string_view argument) {
+    for (const auto& [name, meaning] : kArgumentMeanings) {
+        if (name == argument) {
+            return std::string(meaning);
+        }
+    }
+    return {};
+}
+
+// Usage lines from the command table, which knows each command's arguments.
+class UsageFormatter : public CLI::Formatter {
+  public:
+    std::string make_usage(const CLI::App* app, std::string) const override {
+        if (app->get_parent() == nullptr) {
+            return "Usage: tarnvale-cli [OPTIONS] COMMAND [ARGUMENTS]\n";
+        }
+        for (const auto& command : commandTable()) {
+            if (command.name == app->get_name()) {
+                return "Usage: tarnvale-cli " + std::string(command.name) + " [OPTIONS] " +
+                       std::string(command.usage) + "\n";
+            }
+        }
+        return CLI::Formatter::make_usage(app, app->get_name());
+    }
+};
+
+class Parser {
+  public:
+    Parser() : app_(std::string(kDescription), "tarnvale-cli") {
+        app_.formatter(std::make_shared<UsageFormatter>());
+        app_.fallthrough();
+        app_.set_help_flag("-h,--help", "show this help, or a command's with COMMAND --help");
+        app_.set_version_flag("-V,--version", versionText(), "show the version");
+        app_.add_flag("--json", request_.style.json, "JSON Lines: one object a row, no header");
+        app_.add_flag("--crlf", request_.style.crlf, "end CSV lines in CRLF, as RFC 4180 has it");
+        app_.add_flag("--no-header", noHeader_, "leave out the CSV header line");
+        app_.footer(commandList());
+        for (const auto& command : commandTable()) {
+            addCommand(command);
+        }
+    }
+
+    // The command and its request, or a throw of CLI11's ParseError.
+    const Command* parse(std::vector<std::string> args) {
+        std::ranges::reverse(args);
+        app_.parse(args);
+        request_.style.header = !noHeader_;
+        for (std::size_t i = 0; i < commands_.size(); ++i) {
+            if (app_.got_subcommand(subcommands_[i])) {
+                for (const auto* positional : positionals_[i]) {
+                    const auto& given = positional->results();
+                    request_.arguments.insert(request_.arguments.end(), given.begin(), given.end());
+                }
+                return commands_[i];
+            }
+        }
+        return nullptr;
+    }
+
+    Request& request() { return request_; }
+    std::string help(const Command* command) const {
+        for (std::size_t i = 0; i < commands_.size(); ++i) {
+            if (commands_[i] == command) {
+                return subcommands_[i]->help();
+            }
+        }
+        return app_.help();
+    }
+    // The command a failed parse had reached, if any.
+    const Command* reached() const {
+        for (std::size_t i = 0; i < commands_.size(); ++i) {
+            if (app_.got_subcommand(subcommands_[i])) {
+                return commands_[i];
+            }
+        }
+        return nullptr;
+    }
+
+  private:
+    void addCommand(const Command& command) {
+        auto* sub = app_.add_subcommand(std::string(command.name), std::string(command.summary));
+        sub->group("");  // listed in the footer with their arguments instead
+        sub->footer(std::string(command.details) + "\n" + columnList(command) +
+                    "Example: " + std::string(command.example));
+        std::vector<CLI::Option*> positionals;
+        for (const auto& name : positionalNames(command.usage)) {
+            const bool many = name.ends_with("...");
+            const auto bare = many ? name.substr(0, name.size() - 3) : name;
+            auto* option = sub->add_option(bare)->description(meaningOf(bare));
+            if (many) {
+                option->expected(-1)->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+            }
+            positionals.push_back(option);
+        }
+        for (const auto& option : command.options) {
+            sub->add_option(std::string(option.flag), request_.*option.value,
+                            std::string(option.help))
+                ->type_name(std::string(option.valueName));
+        }
+        commands_.push_back(&command);
+        subcommands_.push_back(sub);
+        positionals_.push_back(std::move(positionals));
+    }
+
+    CLI::App app_;
+    Request request_;
+    bool noHeader_ = false;
+    std::vector<const Command*> commands_;
+    std::vector<CLI::App*> subcommands_;
+    std::vector<std::vector<CLI::Option*>> positionals_;
+};
+
+int badInput(std::string& err, std::string_view message) {
     err += "tarnvale-cli: ";
     err += message;
-    err += "\nTry 'tarnvale-cli --help' for more information.\n";
+    err += "\n";
     return kExitBadInput;
+}
+
+// CLI11's words for a parse error, in the one line this tool's messages take.
+int parseError(const CLI::ParseError& e, const Command* command, std::string& err) {
+    if (command != nullptr && e.get_name() == "ArgumentMismatch") {
+        for (const auto& option : command->options) {
+            if (std::string_view(e.what()).starts_with(option.flag)) {
+                return badInput(err, option.whenMissing);
+            }
+        }
+    }
+    std::string message = e.what();
+    std::ranges::replace(message, '\n', ' ');
+    const std::string help = command != nullptr
+                                 ? "tarnvale-cli " + std::string(command->name) + " --help"
+                                 : "tarnvale-cli --help";
+    return badInput(err, message + "; try '" + help + "'");
+}
+
+// The first word that is no option names the command.
+std::optional<std::string_view> commandWord(std::span<const std::string_view> args) {
+    for (const auto arg : args) {
+        if (arg == "--") {
+            break;
+        }
+        if (!arg.starts_with('-')) {
+            return arg;
+        }
+    }
+    return std::nullopt;
+}
+
+int checkCount(const Command& command, const Request& request, std::string& err) {
+    const auto count = request.arguments.size();
+    if (count < command.minArguments && !command.whenTooFew.empty()) {
+        return badInput(err, command.whenTooFew);
+    }
+    if (count < command.minArguments || count > command.maxArguments) {
+        return badInput(err, "wrong number of arguments for '" + std::string(command.name) +
+                                 "'; usage: tarnvale-cli " + std::string(command.name) + " " +
+                                 std::string(command.usage));
+    }
+    return kExitOk;
 }
 
 }  // namespace
 
-int run(std::span<const std::string_view> args, std::string& out, std::string& err) {
-    if (args.empty()) {
-        return usageError(err, "missing command");
+int run(std::span<const std::string_view> args, Sink& out, std::string& err) {
+    const auto word = commandWord(args);
+    const bool known = word && std::ranges::any_of(commandTable(), [&](const Command& c) {
+                           return c.name == *word;
+                       });
+    if (word && !known) {
+        return badInput(err,
+                        "unknown command '" + std::string(*word) + "'; try 'tarnvale-cli --help'");
     }
-    const std::string_view command = args.front();
-    const auto rest = args.subspan(1);
-    if (command == "-h" || command == "--help") {
-        out += kUsage;
+    // "--" ends the options: what follows is arguments, whatever it looks like.
+    const auto end = std::ranges::find(args, "--");
+    Parser parser;
+    const Command* command = nullptr;
+    try {
+        command = parser.parse(std::vector<std::string>(args.begin(), end));
+    } catch (const CLI::CallForHelp&) {
+        out.write(parser.help(parser.reached()));
+        out.flush();
         return kExitOk;
-    }
-    if (command == "-V" || command == "--version") {
-        out += "tarnvale-cli ";
-        out += kVersion;
-        out += '\n';
+    } catch (const CLI::CallForVersion&) {
+        out.write(versionText() + "\n");
+        out.flush();
         return kExitOk;
+    } catch (const CLI::ParseError& e) {
+        return parseError(e, parser.reached(), err);
     }
-    for (const auto& entry : commandTable()) {
-        if (entry.name != command) {
-            continue;
-        }
-        if (rest.size() < entry.minArgs || rest.size() > entry.maxArgs) {
-            return usageError(
-                err, std::string("wrong number of arguments for '") + std::string(command) + "'");
-        }
-        return entry.run(rest, out, err);
+    if (command == nullptr) {
+        return badInput(err, "missing command; try 'tarnvale-cli --help'");
     }
-    return usageError(err, "unknown command '" + std::string(command) + "'");
+    auto& request = parser.request();
+    if (end != args.end()) {
+        request.arguments.insert(request.arguments.end(), end + 1, args.end());
+    }
+    if (const int status = checkCount(*command, request, err); status != kExitOk) {
+        return status;
+    }
+    try {
+        const int status = command->run(request, out, err);
+        out.flush();
+        return status;
+    } catch (const WriteError& e) {
+        err += "tarnvale-cli: cannot write the output: " + std::string(e.what()) + "\n";
+        return kExitFailure;
+    }
 }
 
 }  // namespace tarnvale::cli

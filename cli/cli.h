@@ -4,13 +4,14 @@
 #include <string>
 #include <string_view>
 
+#include "cli/commands.h"
+#include "cli/sink.h"
+
 namespace tarnvale::cli {
 
-inline constexpr int kExitOk = 0;
-inline constexpr int kExitBadInput = 2;
-
-// Runs one command line (without the program name). Standard output goes to `out`, messages
-// to `err`; the result is the exit status.
-int run(std::span<const std::string_view> args, std::string& out, std::string& err);
+// Runs one command line (without the program name). Standard output goes to `out`, messages to
+// `err`; the result is the exit status: 0 success, 1 output that could not be written, 2 bad
+// input.
+int run(std::span<const std::string_view> args, Sink& out, std::string& err);
 
 }  // namespace tarnvale::cli

@@ -1,4 +1,7 @@
-#include <cstdio>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -7,10 +10,18 @@
 
 int main(int argc, char** argv) {
     const std::vector<std::string_view> args(argv + 1, argv + argc);
-    std::string out;
+    tarnvale::cli::FileSink out(STDOUT_FILENO);
     std::string err;
-    const int status = tarnvale::cli::run(args, out, err);
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    std::fwrite(err.data(), 1, err.size(), stderr);
+    int status = tarnvale::cli::run(args, out, err);
+    // A file whose last block only fails as it is closed fails the run as well.
+    if (status != tarnvale::cli::kExitFailure && ::close(STDOUT_FILENO) != 0 && errno != EBADF) {
+        err += "tarnvale-cli: cannot write the output: " + std::string(std::strerror(errno)) + "\n";
+        status = tarnvale::cli::kExitFailure;
+    }
+    try {
+        tarnvale::cli::writeAll(STDERR_FILENO, err);
+    } catch (const tarnvale::cli::WriteError&) {
+        // Nowhere is left to say it.
+    }
     return status;
 }

@@ -2,15 +2,18 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <initializer_list>
 #include <optional>
+#include <span>
 #include <string_view>
+#include <variant>
 
 #include "engine/channel_number.h"
 #include "engine/format.h"
 
-// What a row of the band table holds. Every fact about a band is in its row; the table itself
-// is in band_table.cpp.
+// What a row of the band table holds. Every fact about a band is in its row; the rows are in
+// engine/bands/, one file a generation.
 namespace tarnvale {
 
 // A short list kept inside its row, so a row needs no arrays declared beside the table. More
@@ -21,9 +24,12 @@ class InlineList {
     constexpr InlineList() = default;
     constexpr InlineList(std::initializer_list<T> items) {
         for (const auto& item : items) {
-            items_[size_++] = item;
+            push(item);
         }
     }
+
+    constexpr void push(const T& item) { items_[size_++] = item; }
+    constexpr std::span<const T> view() const { return {items_.data(), size_}; }
 
     constexpr const T* begin() const { return items_.data(); }
     constexpr const T* end() const { return items_.data() + size_; }
@@ -104,10 +110,54 @@ struct ClassicPlan {
     std::string_view validChannels = {};  // empty: the list's ranges, ascending
 };
 
+// Channel numbers of one direction whose carriers lie on a grid: the number `numbers.first`
+// sits at `firstKhz`, and each number more adds `khzPerNumber`. Kilohertz are whole numbers in
+// every 3GPP table, so carriers are exact.
+struct CarrierRun {
+    ChannelRun numbers;
+    std::int64_t firstKhz;
+    std::int64_t khzPerNumber;
+
+    constexpr std::int64_t khzOf(Channel n) const {
+        return firstKhz + (std::int64_t{n} - numbers.first) * khzPerNumber;
+    }
+    // The number of the run whose carrier lies at `khz`, if there is one.
+    constexpr std::optional<Channel> numberAt(std::int64_t khz) const {
+        const std::int64_t from = khz - firstKhz;
+        if (from < 0 || from % khzPerNumber != 0) {
+            return std::nullopt;
+        }
+        const std::int64_t n = numbers.first + from / khzPerNumber;
+        if (n > numbers.last || !numbers.holds(static_cast<Channel>(n))) {
+            return std::nullopt;
+        }
+        return static_cast<Channel>(n);
+    }
+};
+
+// A direction's channels: the union of its runs, in ascending order of number.
+using CarrierRuns = InlineList<CarrierRun, 6>;
+
+// NR synchronisation raster entries: GSCNs of SS blocks of one subcarrier spacing.
+struct GscnRange {
+    std::int32_t scsKhz;
+    char pattern;  // the SS block pattern, case A to G
+    ChannelRun gscn;
+};
+
+struct CarrierPlan {
+    Duplex duplex;
+    CarrierRuns downlink;     // empty for SUL
+    CarrierRuns uplink;       // empty for SDL; the same as downlink for TDD
+    std::int64_t duplexKhz;   // FDD: the default downlink minus uplink carrier separation
+    std::int64_t spacingKhz;  // the channel raster; the finest where a band has several
+    InlineList<GscnRange, 12> gscn = {};
+};
+
 struct Band {
     Format format;
     std::string_view name;
-    ClassicPlan plan;
+    std::variant<ClassicPlan, CarrierPlan> plan;
 };
 
 }  // namespace tarnvale

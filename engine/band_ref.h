@@ -22,6 +22,11 @@ class BandRef {
     // The band's place in the catalogue: the order of bands, of formats and within them.
     std::size_t catalogueIndex() const;
 
+    bool isClassic() const { return tarnvale::isClassic(band_->format); }
+    // The plan of a classic band (isClassic()), or of a 3GPP band (!isClassic()).
+    const ClassicPlan& classic() const { return std::get<ClassicPlan>(band_->plan); }
+    const CarrierPlan& carriers() const { return std::get<CarrierPlan>(band_->plan); }
+
     bool operator==(const BandRef&) const = default;
 
   private:

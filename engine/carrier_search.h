@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <vector>
 
 #include "engine/band_ref.h"
@@ -11,16 +12,20 @@ enum class Direction { Forward, Reverse };
 
 struct CarrierMatch {
     BandRef band;
-    std::size_t index;  // place in the band's channel list
-    Channel channel;
+    // The place of `channel` in the ascending list of its direction; for a classic band, in the
+    // band's list.
+    std::size_t index;
+    Channel channel;  // classic: the listed channel; 3GPP: the number of this carrier
     Direction direction;
-    double frequencyMhz;  // the carrier, rounded to four decimals as the window shows it
+    double frequencyMhz;  // the carrier, rounded to four decimals as it is shown
     double offsetKhz;     // carrier minus the frequency asked for
 };
 
-// Every carrier of every band within `toleranceKhz` of `frequencyMhz`, carriers taken at the
-// four decimals they are shown with; a tolerance of 0 asks for equality at four decimals.
+// Every carrier of every band, or of one format's bands, within `toleranceKhz` of
+// `frequencyMhz`; carriers are taken at the four decimals they are shown with, and a tolerance
+// of 0 asks for equality at four decimals. A TDD channel's one carrier is a forward carrier.
 // Sorted by the size of the offset, then catalogue order, then list order, forward first.
-std::vector<CarrierMatch> findCarriers(double frequencyMhz, double toleranceKhz);
+std::vector<CarrierMatch> findCarriers(double frequencyMhz, double toleranceKhz,
+                                       std::optional<Format> format = {});
 
 }  // namespace tarnvale

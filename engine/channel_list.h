@@ -6,8 +6,10 @@
 
 #include "engine/band_ref.h"
 
-// A band's list of channels, in the order the window walks it. Lists are described by runs and
-// indexed by arithmetic; none is ever built to answer a question.
+// A band's list of channels. A classic band lists its channels in the order the window walks
+// them, which is not always ascending; a 3GPP band lists its downlink channels (the uplink ones
+// of a supplementary uplink band) in ascending order. Lists are described by runs and indexed by
+// arithmetic; none is ever built to answer a question.
 namespace tarnvale {
 
 std::size_t channelCount(BandRef band);
@@ -18,7 +20,10 @@ Channel channelAt(BandRef band, std::size_t index);
 // The place of `channel` in the list, or nullopt where the band does not list it.
 std::optional<std::size_t> channelIndex(BandRef band, Channel channel);
 
-// The valid channels as the window's caption names them, e.g. "1-799, 991-1023".
+// The valid channels in words, e.g. "1-799, 991-1023" or "DL: 0-599; UL: 18000-18599".
 std::string validChannelText(BandRef band);
+
+// The lowest and highest carrier of the band's channels, both directions, in MHz.
+BandWindow bandWindow(BandRef band);
 
 }  // namespace tarnvale

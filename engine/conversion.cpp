@@ -36,7 +36,7 @@ void convertDivideByFive(const ClassicRule& rule, const SubRange* range, Channel
 }  // namespace
 
 Conversion convertChannel(BandRef band, Channel channel) {
-    const ClassicRule& rule = band->plan.rule;
+    const ClassicRule& rule = band.classic().rule;
     Conversion result;
     const SubRange* range = findRange(rule, channel);
     if (rule.spacing == SpacingRule::BandWide) {
@@ -53,7 +53,7 @@ Conversion convertChannel(BandRef band, Channel channel) {
 }
 
 std::optional<Channel> pairedDownlinkChannel(BandRef band, Channel uplink) {
-    const auto& pairing = band->plan.pairing;
+    const auto& pairing = band.classic().pairing;
     if (!pairing) {
         return std::nullopt;
     }

@@ -12,12 +12,14 @@ struct Conversion {
     double spacing = 0.0;  // kHz; 0 stands for a variable spacing
 };
 
-// Forward and reverse carrier and channel spacing of `channel` in a band, by the band's rule.
+// Forward and reverse carrier and channel spacing of `channel` in a classic band, by the band's
+// rule.
 // Values that no sub-range assigns stay 0; a divide-by-five band still adds its gap to the
 // reverse carrier.
 Conversion convertChannel(BandRef band, Channel channel);
 
-// The downlink channel paired with a WCDMA uplink channel; nullopt in a band without pairing
+// The downlink channel paired with a WCDMA uplink channel; nullopt in a classic band without
+// pairing
 // and where the sum would leave the channel range.
 std::optional<Channel> pairedDownlinkChannel(BandRef band, Channel uplink);
 

@@ -6,7 +6,8 @@ namespace tarnvale {
 namespace {
 
 constexpr std::array<std::string_view, kFormats.size()> kNames = {"CDMA", "GSM", "WCDMA", "IS-136",
-                                                                  "AMPS"};
+                                                                  "AMPS", "LTE", "NR",    "UMTS"};
+constexpr std::array<std::string_view, 4> kDuplexNames = {"FDD", "TDD", "SDL", "SUL"};
 
 constexpr char lower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
@@ -16,6 +17,10 @@ constexpr char lower(char c) {
 
 std::string_view formatName(Format format) {
     return kNames[static_cast<std::size_t>(format)];
+}
+
+std::string_view duplexName(Duplex duplex) {
+    return kDuplexNames[static_cast<std::size_t>(duplex)];
 }
 
 bool namesMatch(std::string_view a, std::string_view b, NameMatch match) {

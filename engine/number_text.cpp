@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -13,6 +14,58 @@ constexpr int kSignificantDigits = 15;
 // Below this the spacing of doubles is at most 1/16, far finer than the rounding tolerance.
 constexpr double kExactScaledLimit = 562949953421312.0;  // 2^49
 constexpr std::size_t kMaxFastSeparator = 8;
+
+// "00" to "99": two digits at a time, as tables write millions of numbers.
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+// log10 from the bit width (1233 / 4096 is just above log10 2), then one comparison.
+int digitCount(unsigned long long value) {
+    static constexpr std::array<unsigned long long, 20> kPowersOfTen = {1ULL,
+                                                                        10ULL,
+                                                                        100ULL,
+                                                                        1000ULL,
+                                                                        10000ULL,
+                                                                        100000ULL,
+                                                                        1000000ULL,
+                                                                        10000000ULL,
+                                                                        100000000ULL,
+                                                                        1000000000ULL,
+                                                                        10000000000ULL,
+                                                                        100000000000ULL,
+                                                                        1000000000000ULL,
+                                                                        10000000000000ULL,
+                                                                        100000000000000ULL,
+                                                                        1000000000000000ULL,
+                                                                        10000000000000000ULL,
+                                                                        100000000000000000ULL,
+                                                                        1000000000000000000ULL,
+                                                                        10000000000000000000ULL};
+    const auto odd = value | 1;  // 0 has a digit too; no power of ten is odd
+    const int estimate = (std::bit_width(odd) * 1233) >> 12;
+    return estimate + 1 - (odd < kPowersOfTen[static_cast<std::size_t>(estimate)] ? 1 : 0);
+}
+
+// Writes from the last digit back, straight where the number goes.
+char* writeDigits(char* out, unsigned long long value) {
+    char* const end = out + digitCount(value);
+    char* p = end;
+    while (value >= 100) {
+        p -= 2;
+        p[0] = kDigitPairs[2 * (value % 100)];
+        p[1] = kDigitPairs[2 * (value % 100) + 1];
+        value /= 100;
+    }
+    if (value >= 10) {
+        out[0] = kDigitPairs[2 * value];
+        out[1] = kDigitPairs[2 * value + 1];
+    } else {
+        out[0] = static_cast<char>('0' + value);
+    }
+    return end;
+}
 
 void appendFrequencyExactly(std::string& out, double mhz, std::string_view decimalSeparator) {
     std::array<char, 400> buf{};
@@ -76,37 +129,50 @@ Significand significantDigits(double positive) {
 
 }  // namespace
 
-void appendFrequency(std::string& out, double mhz, std::string_view decimalSeparator) {
+char* writeFrequency(char* out, double mhz, std::string_view decimalSeparator) {
     // Fast path: a scaled value below 2^49 and this far from a rounding tie rounds as the exact
     // binary value does. Otherwise the exact conversion decides.
     const double scaled = std::fabs(mhz * 10000.0);
-    if (!(scaled < kExactScaledLimit) || decimalSeparator.size() > kMaxFastSeparator) {
-        appendFrequencyExactly(out, mhz, decimalSeparator);
-        return;
-    }
-    const auto units = static_cast<std::uint64_t>(std::llround(scaled));
-    if (std::fabs(scaled - static_cast<double>(units)) > 0.45) {
-        appendFrequencyExactly(out, mhz, decimalSeparator);
-        return;
-    }
-    // Written right to left into one buffer and appended once: this runs for every row.
-    std::array<char, 48> buf;
-    char* end = buf.data() + buf.size();
-    char* p = end;
-    auto fraction = units % 10000;
-    for (int i = 0; i < 4; ++i) {
-        *--p = static_cast<char>('0' + fraction % 10);
-        fraction /= 10;
-    }
-    p -= decimalSeparator.size();
-    std::copy(decimalSeparator.begin(), decimalSeparator.end(), p);
-    for (auto whole = units / 10000; whole > 0; whole /= 10) {
-        *--p = static_cast<char>('0' + whole % 10);
+    const auto units = static_cast<std::uint64_t>(scaled < kExactScaledLimit ? scaled + 0.5 : 0);
+    if (!(scaled < kExactScaledLimit) || decimalSeparator.size() > kMaxFastSeparator ||
+        std::fabs(scaled - static_cast<double>(units)) > 0.45) {
+        std::string exact;
+        appendFrequencyExactly(exact, mhz, decimalSeparator);
+        return std::copy(exact.begin(), exact.end(), out);
     }
     if (mhz < 0) {
-        *--p = '-';
+        *out++ = '-';
     }
-    out.append(p, end);
+    const auto whole = units / 10000;
+    if (whole != 0) {
+        out = writeDigits(out, whole);
+    }
+    out = std::copy(decimalSeparator.begin(), decimalSeparator.end(), out);
+    const auto fraction = units % 10000;
+    out = std::copy_n(&kDigitPairs[2 * (fraction / 100)], 2, out);
+    return std::copy_n(&kDigitPairs[2 * (fraction % 100)], 2, out);
+}
+
+char* writeKilohertzAsMegahertz(char* out, long long khz, std::string_view decimalSeparator) {
+    if (khz < 0) {
+        *out++ = '-';
+    }
+    const auto magnitude = khz < 0 ? 0ULL - static_cast<unsigned long long>(khz)
+                                   : static_cast<unsigned long long>(khz);
+    if (magnitude >= 1000) {
+        out = writeDigits(out, magnitude / 1000);
+    }
+    out = std::copy(decimalSeparator.begin(), decimalSeparator.end(), out);
+    const auto fraction = magnitude % 1000;
+    *out++ = static_cast<char>('0' + fraction / 100);
+    out = std::copy_n(&kDigitPairs[2 * (fraction % 100)], 2, out);
+    *out++ = '0';
+    return out;
+}
+
+void appendFrequency(std::string& out, double mhz, std::string_view decimalSeparator) {
+    std::array<char, kMaxFrequencyChars> buf;
+    out.append(buf.data(), writeFrequency(buf.data(), mhz, decimalSeparator));
 }
 
 void appendNumber(std::string& out, double value, std::string_view decimalSeparator) {
@@ -153,14 +219,22 @@ std::string formatNumber(double value, std::string_view decimalSeparator) {
     return text;
 }
 
-void appendChannel(std::string& out, int channel) {
-    std::array<char, 16> buf;
-    out.append(buf.data(), std::to_chars(buf.data(), buf.data() + buf.size(), channel).ptr);
+char* writeInteger(char* out, long long value) {
+    if (value < 0) {
+        *out++ = '-';
+        return writeDigits(out, 0ULL - static_cast<unsigned long long>(value));
+    }
+    return writeDigits(out, static_cast<unsigned long long>(value));
+}
+
+void appendInteger(std::string& out, long long value) {
+    std::array<char, kMaxIntegerChars> buf;
+    out.append(buf.data(), writeInteger(buf.data(), value));
 }
 
 std::string formatChannel(int channel) {
     std::string text;
-    appendChannel(text, channel);
+    appendInteger(text, channel);
     return text;
 }
 

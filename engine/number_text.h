@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,10 +19,19 @@ std::string formatFrequency(double mhz, std::string_view decimalSeparator);
 // separator for a whole number.
 std::string formatNumber(double value, std::string_view decimalSeparator);
 
-// The same texts appended to `out`, for writers of many numbers.
+// The same texts written at `out`, which has room for kMaxFrequencyChars or kMaxIntegerChars;
+// they return the end of what they wrote. For writers of many numbers.
+inline constexpr std::size_t kMaxFrequencyChars = 400;
+inline constexpr std::size_t kMaxIntegerChars = 24;
+char* writeFrequency(char* out, double mhz, std::string_view decimalSeparator);
+char* writeInteger(char* out, long long value);
+// Whole kilohertz as MHz in the frequency pattern, with no rounding to do.
+char* writeKilohertzAsMegahertz(char* out, long long khz, std::string_view decimalSeparator);
+
+// The same texts appended to `out`.
 void appendFrequency(std::string& out, double mhz, std::string_view decimalSeparator);
 void appendNumber(std::string& out, double value, std::string_view decimalSeparator);
-void appendChannel(std::string& out, int channel);
+void appendInteger(std::string& out, long long value);
 
 // Decimal digits with a leading "-" when negative.
 std::string formatChannel(int channel);

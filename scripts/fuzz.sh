@@ -4,7 +4,7 @@
 # Usage: scripts/fuzz.sh [SECONDS_PER_TARGET]   (default 30)
 set -euo pipefail
 source "$(dirname "$0")/setup.sh"
-tarnvale_install_missing
+tarnvale_install_missing "${tarnvale_test_packages[@]}"
 seconds=${1:-30}
 build="$tarnvale_root/build-fuzz"
 CC=clang CXX=clang++ tarnvale_build "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -3,7 +3,7 @@
 # runs the whole test suite in that build.
 set -euo pipefail
 source "$(dirname "$0")/setup.sh"
-tarnvale_install_missing
+tarnvale_install_missing "${tarnvale_test_packages[@]}"
 build="$tarnvale_root/build-sanitize"
 tarnvale_build "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARNVALE_SANITIZE=address,undefined \
     -DTARNVALE_BENCHMARKS=OFF

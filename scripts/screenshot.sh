@@ -3,7 +3,7 @@
 # position 100, on the offscreen platform.
 set -euo pipefail
 source "$(dirname "$0")/setup.sh"
-tarnvale_install_missing
+tarnvale_install_missing "${tarnvale_test_packages[@]}"
 tarnvale_build "$tarnvale_root/build" >/dev/null
 QT_QPA_PLATFORM=offscreen "$tarnvale_root/build/bin/tarnvale-screenshot" \
     "$tarnvale_root/docs/screenshot.png" 1 2 100

@@ -1,20 +1,27 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build needs, when missing. Sourced by run.sh and test.sh.
+# Installs the Debian packages a build needs, when missing. Sourced by the other scripts.
 set -euo pipefail
 
-tarnvale_packages=(
+# What building and running the window takes.
+tarnvale_run_packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libgl-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2
-    desktop-file-utils appstream dpkg-dev
+)
+# What building and running every test, benchmark, fuzzer and check takes besides.
+tarnvale_test_packages=(
+    "${tarnvale_run_packages[@]}"
+    libcli11-dev nlohmann-json3-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    desktop-file-utils appstream dpkg-dev lintian
     clang clang-tidy libclang-rt-14-dev
 )
 
+# Usage: tarnvale_install_missing PACKAGE...
 tarnvale_install_missing() {
     local missing=()
     local pkg
-    for pkg in "${tarnvale_packages[@]}"; do
+    for pkg in "$@"; do
         if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed'; then
             missing+=("$pkg")
         fi
@@ -31,11 +38,22 @@ tarnvale_install_missing() {
     apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
 }
 
+# Usage: tarnvale_build DIR [CMAKE_OPTIONS...] [--target TARGET]
 tarnvale_build() {
     local dir=$1
     shift
-    cmake -S "$tarnvale_root" -B "$dir" -G Ninja "$@" >/dev/null
-    cmake --build "$dir" --parallel "$(nproc)"
+    local options=() targets=()
+    while [ $# -gt 0 ]; do
+        if [ "$1" = --target ]; then
+            targets+=(--target "$2")
+            shift 2
+        else
+            options+=("$1")
+            shift
+        fi
+    done
+    cmake -S "$tarnvale_root" -B "$dir" -G Ninja "${options[@]}" >/dev/null
+    cmake --build "$dir" --parallel "$(nproc)" "${targets[@]}"
 }
 
 tarnvale_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)

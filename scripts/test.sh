@@ -8,7 +8,7 @@
 set -euo pipefail
 here=$(dirname "$0")
 source "$here/setup.sh"
-tarnvale_install_missing
+tarnvale_install_missing "${tarnvale_test_packages[@]}"
 tarnvale_build "$tarnvale_root/build" -DTARNVALE_WERROR=ON
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 ctest --test-dir "$tarnvale_root/build" --output-on-failure --parallel "$(nproc)"

@@ -3,7 +3,7 @@
 # fails.
 set -euo pipefail
 source "$(dirname "$0")/setup.sh"
-tarnvale_install_missing
+tarnvale_install_missing "${tarnvale_test_packages[@]}"
 build="$tarnvale_root/build"
 tarnvale_build "$build" >/dev/null
 cd "$tarnvale_root"

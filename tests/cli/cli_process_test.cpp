@@ -1,45 +1,27 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "process.h"
+#include "cli_test_support.h"
 
-namespace tarnvale {
+// The classic formats as scripts have used them, and usage errors.
+namespace tarnvale::testing {
 namespace {
-
-using testing::runProcess;
-
-testing::ProcessResult cli(const std::vector<std::string>& args) {
-    return runProcess(TARNVALE_CLI_PATH, args);
-}
-
-std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> result;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        result.push_back(line);
-    }
-    return result;
-}
-
-constexpr const char* kChannelHeader =
-    "format,band,index,channel,forward_mhz,reverse_mhz,gap_mhz,spacing_khz,dl_channel";
 
 TEST(CliProcess, BandsListsTheCatalogueInOrder) {
     const auto r = cli({"bands"});
     ASSERT_EQ(r.status, 0) << r.err;
     const auto out = lines(r.out);
-    ASSERT_EQ(out.size(), 27u);
+    ASSERT_EQ(out.size(), 1u + 26 + 74 + 78 + 21);
     EXPECT_EQ(out[0], "format,band");
     EXPECT_EQ(out[1], "CDMA,Cell 800");
     EXPECT_EQ(out[4], "CDMA,TACS (Japan)");
     EXPECT_EQ(out[26], "AMPS,Cell 800");
-    EXPECT_NE(r.out.find("\r\n"), std::string::npos);
+    EXPECT_EQ(out[27], "LTE,Band 1");
+    EXPECT_EQ(out.back(), "UMTS,Band XXXII");
+    EXPECT_EQ(lines(cli({"bands", "is-136"}).out),
+              (std::vector<std::string>{"format,band", "IS-136,Cell 800", "IS-136,PCS 1900"}));
 }
 
 TEST(CliProcess, PlanQuotesTheValidChannelText) {
@@ -57,13 +39,16 @@ TEST(CliProcess, ConvertGivesIndexCarriersGapSpacingAndDownlink) {
     const auto r = cli({"convert", "WCDMA", "Band IV", "1362", "8562"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(lines(r.out),
-              (std::vector<std::string>{kChannelHeader,
-                                        "WCDMA,Band IV,8,1362,2152.5000,1752.5000,400,5000,1662",
-                                        "WCDMA,Band IV,9,8562,2112.4000,1712.4000,400,200,10562"}));
+              (std::vector<std::string>{
+                  kChannelHeader, "WCDMA,Band IV,8,1362,2152.5000,1752.5000,400,5000,1662,1362,FDD",
+                  "WCDMA,Band IV,9,8562,2112.4000,1712.4000,400,200,10562,8562,FDD"}));
     EXPECT_EQ(lines(cli({"convert", "CDMA", "TACS (Japan)", "1"}).out)[1],
-              "CDMA,TACS (Japan),798,1,860.0125,915.0125,-55,12.5,");
+              "CDMA,TACS (Japan),798,1,860.0125,915.0125,-55,12.5,,,FDD");
     EXPECT_EQ(lines(cli({"convert", "WCDMA", "Band V", "782"}).out)[1],
-              "WCDMA,Band V,0,782,871.5000,826.5000,45,0,1007");
+              "WCDMA,Band V,0,782,871.5000,826.5000,45,0,1007,782,FDD");
+    // A downlink channel of a WCDMA band names the uplink channel it pairs with.
+    EXPECT_EQ(lines(cli({"convert", "WCDMA", "Band I", "10562"}).out)[1],
+              "WCDMA,Band I,0,9612,2112.4000,1922.4000,190,200,10562,9612,FDD");
 }
 
 TEST(CliProcess, ConvertKeepsGoodChannelsWhenOthersAreBad) {
@@ -71,8 +56,8 @@ TEST(CliProcess, ConvertKeepsGoodChannelsWhenOthersAreBad) {
         cli({"convert", "CDMA", "Cell 800", "991", "800", "abc", "99999", "", "1.5", "1"});
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(lines(r.out), (std::vector<std::string>{
-                                kChannelHeader, "CDMA,Cell 800,0,991,869.0400,824.0400,45,30,",
-                                "CDMA,Cell 800,33,1,870.0300,825.0300,45,30,"}));
+                                kChannelHeader, "CDMA,Cell 800,0,991,869.0400,824.0400,45,30,,,FDD",
+                                "CDMA,Cell 800,33,1,870.0300,825.0300,45,30,,,FDD"}));
     const auto err = lines(r.err);
     ASSERT_EQ(err.size(), 5u) << r.err;
     EXPECT_NE(err[0].find("1-799, 991-1023"), std::string::npos) << err[0];
@@ -84,11 +69,13 @@ TEST(CliProcess, UnknownFormatOrBandNamesTheValidOnes) {
         std::vector<std::string> args;
         const char* mention;
     } rows[] = {
-        {{"plan", "cdma", "Cell 800"}, "\"WCDMA\""},
+        {{"plan", "cdmaone", "Cell 800"}, "\"WCDMA\""},
         {{"plan", "CDMA", "PCS 1900"}, "\"US PCS 1900\""},
-        {{"convert", "CDMA", "cell 800", "991"}, "\"Cell 800\""},
+        {{"convert", "CDMA", "cell 80", "991"}, "\"Cell 800\""},
         {{"table", "GSM", "Band I"}, "\"R-GSM 900\""},
-        {{"table", "UMTS"}, "\"AMPS\""},
+        {{"table", "TDMA"}, "\"UMTS\""},
+        {{"plan", "LTE", "15"}, "\"Band 14\""},
+        {{"lookup", "--format", "5G", "1"}, "\"NR\""},
     };
     for (const auto& row : rows) {
         const auto r = cli(row.args);
@@ -128,17 +115,23 @@ TEST(CliProcess, FindListsEveryCarrierAtAFrequency) {
     ASSERT_GE(out.size(), 2u);
     EXPECT_EQ(out[0], "format,band,index,channel,direction,frequency_mhz,offset_khz");
     EXPECT_EQ(out[1], "CDMA,US PCS 1900,4,4,forward,1930.2000,0");
-    const auto near = lines(cli({"find", "--tolerance-khz=12.5", "843.01"}).out);
-    ASSERT_EQ(near.size(), 8u);
+    const auto near =
+        lines(cli({"find", "--tolerance-khz=12.5", "843.01", "--format", "cdma"}).out);
+    ASSERT_EQ(near.size(), 4u);
     EXPECT_EQ(near[1], "CDMA,TACS (Japan),559,801,forward,843.0125,2.5");
     // Ties at 10 kHz follow the catalogue: Cell 800 comes before TACS in CDMA.
     EXPECT_EQ(near[2], "CDMA,Cell 800,632,600,reverse,843.0000,-10");
     EXPECT_EQ(near[3], "CDMA,TACS (Japan),558,1600,forward,843.0000,-10");
-    EXPECT_EQ(near[7], "AMPS,Cell 800,632,600,reverse,843.0000,-10");
+    // Across formats the catalogue order goes on: the classic formats, then LTE, NR, UMTS.
+    const auto all = lines(cli({"find", "--tolerance-khz=12.5", "843.01"}).out);
+    ASSERT_GT(all.size(), 8u);
+    EXPECT_EQ(all[6], "IS-136,Cell 800,632,600,reverse,843.0000,-10");
+    EXPECT_EQ(all[7], "AMPS,Cell 800,632,600,reverse,843.0000,-10");
+    EXPECT_EQ(all[8], "LTE,Band 5,190,20590,reverse,843.0000,-10");
 }
 
 TEST(CliProcess, FindWithNoCarrierPrintsOnlyTheHeader) {
-    const auto r = cli({"find", "2300", "--tolerance-khz", "100"});
+    const auto r = cli({"find", "100", "--tolerance-khz", "100"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(lines(r.out).size(), 1u);
 }
@@ -152,7 +145,8 @@ TEST(CliProcess, FindRejectsBadNumbers) {
                                                {"find", "900", "--tolerance-khz", "-1"},
                                                {"find", "900", "--tolerance-khz", "x"},
                                                {"find", "900", "--tolerance-khz"},
-                                               {"find", "--tolerance-khz", "5"}}) {
+                                               {"find", "--tolerance-khz", "5"},
+                                               {"find", "900", "--format", "GPRS"}}) {
         const auto r = cli(args);
         EXPECT_EQ(r.status, 2) << args.back();
         EXPECT_TRUE(r.out.empty()) << args.back();
@@ -163,19 +157,25 @@ TEST(CliProcess, FindRejectsBadNumbers) {
 TEST(CliProcess, TableWalksBandsInListOrder) {
     const auto band = lines(cli({"table", "CDMA", "NMT450"}).out);
     ASSERT_EQ(band.size(), 1294u);
-    EXPECT_EQ(band[1], "CDMA,NMT450,0,539,421.6750,411.6750,10,25,");
-    EXPECT_EQ(band[334], "CDMA,NMT450,333,1,460.0000,450.0000,10,25,");
+    EXPECT_EQ(band[1], "CDMA,NMT450,0,539,421.6750,411.6750,10,25,,,FDD");
+    EXPECT_EQ(band[334], "CDMA,NMT450,333,1,460.0000,450.0000,10,25,,,FDD");
 
-    const auto all = cli({"table"});
-    ASSERT_EQ(all.status, 0);
-    const auto rows = lines(all.out);
-    ASSERT_EQ(rows.size(), 14703u);
-    EXPECT_EQ(rows[0], kChannelHeader);
-    EXPECT_EQ(rows[1], "CDMA,Cell 800,0,991,869.0400,824.0400,45,30,");
-    EXPECT_EQ(rows.back(), "AMPS,Cell 800,831,799,893.9700,848.9700,45,30,");
-
-    EXPECT_EQ(lines(cli({"table", "IS-136"}).out).size(), 1u + 832 + 1997);
+    const struct {
+        const char* format;
+        std::size_t rows;
+        const char* last;
+    } formats[] = {
+        {"CDMA", 8342, "CDMA,NMT450,1292,2016,493.4800,483.4800,10,20,,,FDD"},
+        {"IS-136", 832 + 1997, "IS-136,PCS 1900,1996,1998,1989.9600,1909.9200,80.04,30,,,FDD"},
+        {"AMPS", 832, "AMPS,Cell 800,831,799,893.9700,848.9700,45,30,,,FDD"},
+    };
+    for (const auto& f : formats) {
+        const auto rows = lines(cli({"table", f.format}).out);
+        ASSERT_EQ(rows.size(), 1 + f.rows) << f.format;
+        EXPECT_EQ(rows[0], kChannelHeader);
+        EXPECT_EQ(rows.back(), f.last);
+    }
 }
 
 }  // namespace
-}  // namespace tarnvale
+}  // namespace tarnvale::testing

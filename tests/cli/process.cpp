@@ -35,8 +35,9 @@ std::string tempPath(const char* stem) {
 
 }  // namespace
 
-ProcessResult runProcess(const std::string& program, const std::vector<std::string>& args) {
-    const std::string outPath = tempPath(".out");
+ProcessResult runProcess(const std::string& program, const std::vector<std::string>& args,
+                         const std::string& stdoutPath) {
+    const std::string outPath = stdoutPath.empty() ? tempPath(".out") : stdoutPath;
     const std::string errPath = tempPath(".err");
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -58,12 +59,14 @@ ProcessResult runProcess(const std::string& program, const std::vector<std::stri
         result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     }
     posix_spawn_file_actions_destroy(&actions);
-    result.out = slurp(outPath);
     result.err = slurp(errPath);
-    std::remove(outPath.c_str());
     std::remove(errPath.c_str());
-    std::remove(outPath.substr(0, outPath.size() - 4).c_str());
     std::remove(errPath.substr(0, errPath.size() - 4).c_str());
+    if (stdoutPath.empty()) {
+        result.out = slurp(outPath);
+        std::remove(outPath.c_str());
+        std::remove(outPath.substr(0, outPath.size() - 4).c_str());
+    }
     return result;
 }
 

@@ -12,6 +12,8 @@ struct ProcessResult {
 };
 
 // Runs the program with these arguments, no shell in between, and collects both streams.
-ProcessResult runProcess(const std::string& program, const std::vector<std::string>& args);
+// Standard output goes to `stdoutPath` instead where one is given (then `out` stays empty).
+ProcessResult runProcess(const std::string& program, const std::vector<std::string>& args,
+                         const std::string& stdoutPath = {});
 
 }  // namespace tarnvale::testing

@@ -23,7 +23,10 @@ TEST(BandTable, FormatsInOptionOrder) {
     for (const auto format : kFormats) {
         names.emplace_back(formatName(format));
     }
-    EXPECT_EQ(names, (std::vector<std::string>{"CDMA", "GSM", "WCDMA", "IS-136", "AMPS"}));
+    EXPECT_EQ(names, (std::vector<std::string>{"CDMA", "GSM", "WCDMA", "IS-136", "AMPS", "LTE",
+                                               "NR", "UMTS"}));
+    EXPECT_TRUE(isClassic(Format::Amps));
+    EXPECT_FALSE(isClassic(Format::Lte));
 }
 
 TEST(BandTable, BandsOfEachFormatInOptionOrder) {
@@ -36,6 +39,15 @@ TEST(BandTable, BandsOfEachFormatInOptionOrder) {
               (V{"Band I", "Band II", "Band III", "Band IV", "Band V", "Band VI"}));
     EXPECT_EQ(namesOf(Format::Is136), (V{"Cell 800", "PCS 1900"}));
     EXPECT_EQ(namesOf(Format::Amps), (V{"Cell 800"}));
+}
+
+TEST(BandTable, EveryGenerationHasItsBands) {
+    EXPECT_EQ(bandsOf(Format::Lte).size(), 74u);
+    EXPECT_EQ(bandsOf(Format::Nr).size(), 78u);
+    EXPECT_EQ(bandsOf(Format::Umts).size(), 21u);
+    EXPECT_EQ(bandsOf(Format::Lte).front().name, "Band 1");
+    EXPECT_EQ(bandsOf(Format::Nr).back().name, "n263");
+    EXPECT_EQ(bandsOf(Format::Umts).back().name, "Band XXXII");
 }
 
 TEST(BandTable, CatalogueIndexFollowsTheTable) {
@@ -65,7 +77,7 @@ TEST(BandLookup, SharedNamesAreDifferentBandsOfTheirFormats) {
     const auto is136Pcs = findBand("IS-136", "PCS 1900");
     ASSERT_TRUE(gsmPcs && is136Pcs);
     EXPECT_NE(*gsmPcs, *is136Pcs);
-    EXPECT_NE((*gsmPcs)->plan.window.start, (*is136Pcs)->plan.window.start);
+    EXPECT_NE(gsmPcs->classic().window.start, is136Pcs->classic().window.start);
 }
 
 }  // namespace

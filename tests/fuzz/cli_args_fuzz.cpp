@@ -1,5 +1,7 @@
 // Whole command lines of tarnvale-cli, arguments split at NUL bytes: every run ends with status
-// 0 or 2, a failure always says why, and a success always prints something.
+// 0 or 2, and a message comes exactly with status 2. A table of a whole format or of every
+// format runs to a million rows; those commands are left to the tests, which run them once.
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -20,10 +22,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         start = end + 1;
     }
-    std::string out;
+    const auto words = std::ranges::count_if(args, [](auto a) { return !a.starts_with('-'); });
+    if (std::ranges::find(args, "table") != args.end() && words < 3) {
+        return 0;
+    }
+    tarnvale::cli::StringSink out;
     std::string err;
     const int status = tarnvale::cli::run(args, out, err);
-    const bool explained = status == tarnvale::cli::kExitOk ? !out.empty() : !err.empty();
+    const bool explained = (status == tarnvale::cli::kExitBadInput) == !err.empty();
     if ((status != tarnvale::cli::kExitOk && status != tarnvale::cli::kExitBadInput) ||
         !explained) {
         std::abort();

@@ -1,4 +1,4 @@
-// The lookup command's frequency and tolerance texts: bad text is refused with status 2, and
+// The find command's frequency and tolerance texts: bad text is refused with status 2, and
 // every row found lies within the tolerance asked for; a zero tolerance compares at four
 // decimals, which allows half a unit of the fourth decimal (0.05 kHz).
 #include <cmath>
@@ -17,17 +17,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto split = input.find('\0');
     const auto frequency = input.substr(0, split);
     const auto tolerance = split == std::string_view::npos ? "0" : input.substr(split + 1);
-    std::string out;
-    std::string err;
-    const std::vector<std::string_view> args = {"find", frequency, "--tolerance-khz", tolerance};
-    const int status = tarnvale::cli::run(args, out, err);
     const auto mhz = tarnvale::parseNumber(frequency, ".");
     const auto khz = tarnvale::parseNumber(tolerance, ".");
     const bool valid = mhz && khz && *khz >= 0;
+    // A search 10 MHz wide or more lists a large part of the catalogue; one such search is
+    // enough, and the tests make it.
+    if (valid && *khz >= 1e4) {
+        return 0;
+    }
+    tarnvale::cli::StringSink out;
+    std::string err;
+    const std::vector<std::string_view> args = {"find", frequency, "--tolerance-khz", tolerance};
+    const int status = tarnvale::cli::run(args, out, err);
     if (status != (valid ? tarnvale::cli::kExitOk : tarnvale::cli::kExitBadInput)) {
         std::abort();
     }
-    if (valid && *khz < 1e6) {
+    if (valid) {
         const double allowed = std::fmax(*khz, 0.05) + 1e-3;
         for (const auto& match : tarnvale::findCarriers(*mhz, *khz)) {
             if (std::fabs(match.offsetKhz) > allowed) {

@@ -172,8 +172,8 @@ void MainWindow::LoadChannelPlan() {
         for (std::size_t i = 0; i < count; ++i) {
             state_.ChanList[i] = static_cast<WindowChannel>(channelAt(*band_, i));
         }
-        start = (*band_)->plan.window.start;
-        stop = (*band_)->plan.window.stop;
+        start = band_->classic().window.start;
+        stop = band_->classic().window.stop;
     }
     c_.spectrum.lblBandStart->setCaption(numbers_.number(start));
     c_.spectrum.lblBandStop->setCaption(numbers_.number(stop));

@@ -1,0 +1,44 @@
+#include "cli/band_names.h"
+#include "cli/columns.h"
+#include "cli/commands.h"
+#include "engine/band_table.h"
+#include "engine/channel_list.h"
+
+// bands [FORMAT] and plan FORMAT BAND.
+namespace tarnvale::cli {
+int bandsCommand(const Request& request, Sink& out, std::string& err) {
+    std::span<const Band> bands = bandTable();
+    if (!request.arguments.empty()) {
+        const auto format = resolveFormat(request.arguments[0], err);
+        if (!format) {
+            return kExitBadInput;
+        }
+        bands = bandsOf(*format);
+    }
+    TableWriter table(out, kBandColumns, request.style);
+    for (const auto& band : bands) {
+        table.text(formatName(band.format));
+        table.text(band.name);
+        table.endRow();
+    }
+    return kExitOk;
+}
+
+int planCommand(const Request& request, Sink& out, std::string& err) {
+    const auto band = resolveBand(request.arguments[0], request.arguments[1], err);
+    if (!band) {
+        return kExitBadInput;
+    }
+    const auto window = bandWindow(*band);
+    TableWriter table(out, kPlanColumns, request.style);
+    table.text(band->formatName());
+    table.text(band->name());
+    table.text(validChannelText(*band));
+    table.integer(static_cast<long long>(channelCount(*band)));
+    table.generalNumber(window.start);
+    table.generalNumber(window.stop);
+    table.endRow();
+    return kExitOk;
+}
+
+}  // namespace tarnvale::cli

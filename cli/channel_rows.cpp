@@ -1,0 +1,57 @@
+#include "cli/channel_rows.h"
+
+#include "engine/number_text.h"
+
+namespace tarnvale::cli {
+namespace {
+
+template <typename T>
+void optionalInteger(TableWriter& table, const std::optional<T>& value) {
+    value ? table.integer(static_cast<long long>(*value)) : table.empty();
+}
+
+void optionalCarrier(TableWriter& table, const std::optional<Carrier>& carrier) {
+    if (!carrier) {
+        table.empty();
+    } else if (carrier->khz) {
+        table.kilohertz(*carrier->khz);
+    } else {
+        table.frequency(carrier->mhz);
+    }
+}
+
+// Classic bands are FDD bands: every channel has both carriers.
+Duplex duplexOf(BandRef band) {
+    return band.isClassic() ? Duplex::Fdd : band.carriers().duplex;
+}
+
+}  // namespace
+
+std::string_view ChannelRows::RepeatedNumber::of(double next) {
+    if (next != value) {
+        value = next;
+        digits = formatNumber(next, ".");
+    }
+    return digits;
+}
+
+void ChannelRows::write(const ChannelRecord& r) {
+    table_.text(r.band.formatName());
+    table_.text(r.band.name());
+    optionalInteger(table_, r.index);
+    table_.integer(r.channel);
+    optionalCarrier(table_, r.forward);
+    optionalCarrier(table_, r.reverse);
+    if (r.gapMhz) {
+        table_.number(gap_.of(*r.gapMhz));
+    } else {
+        table_.empty();
+    }
+    table_.number(spacing_.of(r.spacingKhz));
+    optionalInteger(table_, r.downlink);
+    optionalInteger(table_, r.uplink);
+    table_.text(duplexName(duplexOf(r.band)));
+    table_.endRow();
+}
+
+}  // namespace tarnvale::cli

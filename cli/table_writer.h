@@ -1,0 +1,83 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/sink.h"
+#include "engine/number_text.h"
+
+namespace tarnvale::cli {
+
+// How rows are written: CSV (a header line, LF or CRLF line ends, RFC 4180 quoting) or JSON
+// Lines (one object a row, the same field names, numbers with the digits the CSV shows).
+struct OutputStyle {
+    bool json = false;
+    bool crlf = false;
+    bool header = true;
+};
+
+enum class FieldKind { Text, Number };
+
+struct Column {
+    std::string_view name;
+    FieldKind kind;
+};
+
+// Writes the rows of one table. Fields are given in column order; append... functions write a
+// number's digits straight into the output.
+class TableWriter {
+  public:
+    TableWriter(Sink& sink, std::span<const Column> columns, OutputStyle style);
+
+    void text(std::string_view value);
+    // A number given as the digits the CSV shows, e.g. "869.0400".
+    void number(std::string_view digits);
+    void integer(long long value) {
+        char* at = beginField(kMaxIntegerChars);
+        sink_.commit(writeInteger(at, value));
+    }
+    void frequency(double mhz);        // four decimals
+    void kilohertz(std::int64_t khz);  // as MHz with four decimals
+    void generalNumber(double value);  // up to 15 significant digits, no trailing zeros
+    // A field without a value: empty in CSV, null in JSON.
+    void empty();
+    void endRow();
+
+  private:
+    // Room for the field's separator or key and `valueBytes` more; returns where the value goes.
+    char* beginField(std::size_t valueBytes) {
+        if (style_.json) {
+            return beginJsonField(valueBytes);
+        }
+        char* at = sink_.reserve(valueBytes + 1);
+        if (field_++ > 0) {
+            *at++ = ',';
+        }
+        return at;
+    }
+    char* beginJsonField(std::size_t valueBytes);
+    // Commits a number written from `start` to `end`.
+    void endNumber(char* start, char* end);
+
+    // A text field as last written, kept because the same name fills a column row after row.
+    struct WrittenText {
+        const char* data = nullptr;
+        std::size_t size = 0;
+        std::string encoded;
+    };
+
+    Sink& sink_;
+    std::span<const Column> columns_;
+    OutputStyle style_;
+    std::vector<WrittenText> lastText_;
+    std::size_t field_ = 0;
+};
+
+// Appends one CSV field, quoted where it holds a comma, quote or line break.
+void appendCsvField(std::string& out, std::string_view field);
+
+}  // namespace tarnvale::cli

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "engine/channel_number.h"
+
+// The NR global frequency raster and synchronisation raster, 3GPP TS 38.104 V19.4.0
+// (Release 19) Tables 5.4.2.1-1 and 5.4.3.1-1, in whole kilohertz.
+namespace tarnvale {
+
+inline constexpr Channel kLastNrArfcn = 3279165;
+inline constexpr Channel kFirstGscn = 2;
+inline constexpr Channel kLastGscn = 26639;
+
+// ΔF_Global of the range that holds NR-ARFCN `n`: 5 kHz below 3000 MHz, 15 kHz to 24250 MHz and
+// 60 kHz above.
+constexpr std::int64_t nrGlobalStepKhz(Channel n) {
+    return n < 600000 ? 5 : n < 2016667 ? 15 : 60;
+}
+
+// F_REF = F_REF-Offs + ΔF_Global (N_REF - N_REF-Offs).
+constexpr std::int64_t nrArfcnKhz(Channel n) {
+    if (n < 600000) {
+        return 5 * std::int64_t{n};
+    }
+    if (n < 2016667) {
+        return 3000000 + 15 * (std::int64_t{n} - 600000);
+    }
+    return 24250080 + 60 * (std::int64_t{n} - 2016667);
+}
+
+// The SS block reference frequency SS_REF of a GSCN, or nullopt outside 2 to 26639.
+// Below 3000 MHz: SS_REF = N x 1200 kHz + M x 50 kHz with GSCN = 3N + (M - 3) / 2, M in {1, 3, 5};
+// to 24250 MHz: 3000 MHz + N x 1.44 MHz with GSCN = 7499 + N; above: 24250.08 MHz + N x 17.28 MHz
+// with GSCN = 22256 + N.
+constexpr std::optional<std::int64_t> gscnKhz(Channel gscn) {
+    if (gscn < kFirstGscn || gscn > kLastGscn) {
+        return std::nullopt;
+    }
+    if (gscn < 7499) {
+        const std::int64_t twice = 2 * std::int64_t{gscn} + 3;  // 6N + M
+        return twice / 6 * 1200 + twice % 6 * 50;
+    }
+    if (gscn < 22256) {
+        return 3000000 + 1440 * (std::int64_t{gscn} - 7499);
+    }
+    return 24250080 + 17280 * (std::int64_t{gscn} - 22256);
+}
+
+}  // namespace tarnvale

@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+
+#include "cli/commands.h"
+
+// The man page and the README describe the commands the tool has, with their arguments and
+// columns.
+namespace tarnvale::cli {
+namespace {
+
+std::string fileText(const std::string& relativePath) {
+    std::ifstream in(std::string(TARNVALE_SOURCE_DIR) + "/" + relativePath);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Names that follow the pattern's first group everywhere in the text.
+std::set<std::string> namesMatching(const std::string& text, const std::regex& pattern) {
+    std::set<std::string> names;
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), pattern);
+         it != std::sregex_iterator(); ++it) {
+        names.insert((*it)[1]);
+    }
+    return names;
+}
+
+std::set<std::string> commandNames() {
+    std::set<std::string> names;
+    for (const auto& command : commandTable()) {
+        names.emplace(command.name);
+    }
+    return names;
+}
+
+TEST(CliDocs, ManPageListsEveryCommandWithItsColumns) {
+    const auto man = fileText("data/tarnvale-cli.1.in");
+    ASSERT_FALSE(man.empty());
+    // Each command has an entry ".TP" then ".B name" or ".BI name" under COMMANDS.
+    const std::string commands = man.substr(man.find(".SH COMMANDS"));
+    EXPECT_EQ(namesMatching(commands.substr(0, commands.find(".SH", 4)),
+                            std::regex(R"(\.TP\n\.B ([a-z]+))")),
+              commandNames());
+    for (const auto& command : commandTable()) {
+        EXPECT_NE(man.find(".B tarnvale-cli " + std::string(command.name)), std::string::npos)
+            << command.name << " in the synopsis";
+        for (const auto& column : command.columns) {
+            EXPECT_NE(man.find(column.name), std::string::npos)
+                << command.name << " " << column.name;
+        }
+    }
+}
+
+TEST(CliDocs, ReadmeListsEveryCommand) {
+    const auto readme = fileText("README.md");
+    ASSERT_FALSE(readme.empty());
+    EXPECT_EQ(namesMatching(readme, std::regex(R"(\| `tarnvale-cli ([a-z]+))")), commandNames());
+}
+
+}  // namespace
+}  // namespace tarnvale::cli

@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "cli_test_support.h"
+
+// tarnvale-cli in a Unix pipeline: failed writes, closed pipes, line ends, JSON Lines, help and
+// the end of options.
+namespace tarnvale::testing {
+namespace {
+
+ProcessResult shell(const std::string& script) {
+    return runProcess("/bin/sh", {"-c", script, TARNVALE_CLI_PATH});
+}
+
+// The fields of one RFC 4180 line.
+std::vector<std::string> csvFields(const std::string& line) {
+    std::vector<std::string> fields(1);
+    bool quoted = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (quoted && c == '"' && i + 1 < line.size() && line[i + 1] == '"') {
+            fields.back() += '"';
+            ++i;
+        } else if (c == '"') {
+            quoted = !quoted;
+        } else if (c == ',' && !quoted) {
+            fields.emplace_back();
+        } else {
+            fields.back() += c;
+        }
+    }
+    return fields;
+}
+
+TEST(CliPipeline, AFailedWriteSaysSoAndExitsWithOne) {
+    for (const auto& args : std::vector<std::vector<std::string>>{{"bands"}, {"table", "CDMA"}}) {
+        const auto r = cli(args, "/dev/full");
+        EXPECT_EQ(r.status, 1) << args[0];
+        EXPECT_EQ(lines(r.err),
+                  (std::vector<std::string>{
+                      "tarnvale-cli: cannot write the output: No space left on device"}));
+    }
+    const auto closed = shell("\"$0\" bands >&-");
+    EXPECT_EQ(closed.status, 1);
+    EXPECT_NE(closed.err.find("cannot write the output"), std::string::npos) << closed.err;
+}
+
+TEST(CliPipeline, AClosedPipeEndsQuietly) {
+    const auto r = shell(
+        "e=$(mktemp); \"$0\" table 2>\"$e\" | head -n 1 >/dev/null; cat \"$e\"; rm -f \"$e\"");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "");
+}
+
+TEST(CliPipeline, LinesEndInLfOrOnRequestInCrlf) {
+    const auto lf = cli({"bands"}).out;
+    EXPECT_EQ(lf.find('\r'), std::string::npos);
+    EXPECT_EQ(lf.substr(0, 26), "format,band\nCDMA,Cell 800\n");
+    const auto crlf = cli({"--crlf", "plan", "GSM", "GSM 480"}).out;
+    EXPECT_EQ(crlf,
+              "format,band,valid_channels,channel_count,window_start_mhz,window_stop_mhz\r\n"
+              "GSM,GSM 480,306-340,35,479,495.8\r\n");
+}
+
+TEST(CliPipeline, NoHeaderLeavesOutTheFirstLine) {
+    EXPECT_EQ(cli({"convert", "GSM", "DCS 1800", "512", "--no-header"}).out,
+              "GSM,DCS 1800,0,512,1805.2000,1710.2000,95,200,,,FDD\n");
+}
+
+// Every JSON line parses, names the CSV's columns, and holds the CSV's values: null for an
+// empty field, numbers with the CSV's digits.
+TEST(CliPipeline, JsonLinesHoldTheSameFieldsAsTheCsv) {
+    const std::vector<std::vector<std::string>> commands = {
+        {"plan", "CDMA", "TACS (Japan)"},
+        {"convert", "LTE", "66", "67335", "66436"},
+        {"lookup", "512"},
+        {"find", "843.01", "--tolerance-khz", "12.5"},
+        {"gscn", "--band", "n41"},
+    };
+    for (const auto& command : commands) {
+        SCOPED_TRACE(command[0]);
+        const auto csv = lines(cli(command).out);
+        auto jsonArgs = command;
+        jsonArgs.insert(jsonArgs.begin(), "--json");
+        const auto json = lines(cli(jsonArgs).out);
+        ASSERT_EQ(json.size() + 1, csv.size());
+        const auto names = csvFields(csv[0]);
+        for (std::size_t row = 0; row < json.size(); ++row) {
+            const auto object = nlohmann::ordered_json::parse(json[row]);
+            const auto fields = csvFields(csv[row + 1]);
+            ASSERT_EQ(object.size(), names.size());
+            std::size_t i = 0;
+            for (const auto& [name, value] : object.items()) {
+                EXPECT_EQ(name, names[i]);
+                if (value.is_null()) {
+                    EXPECT_EQ(fields[i], "") << name;
+                } else if (value.is_string()) {
+                    EXPECT_EQ(value.get<std::string>(), fields[i]) << name;
+                } else {
+                    EXPECT_TRUE(value.is_number()) << name;
+                    EXPECT_NE(json[row].find("\"" + name + "\":" + fields[i]), std::string::npos)
+                        << json[row];
+                }
+                ++i;
+            }
+        }
+    }
+}
+
+TEST(CliPipeline, EveryCommandExplainsItself) {
+    for (const char* command : {"bands", "plan", "convert", "table", "lookup", "find", "gscn"}) {
+        const auto r = cli({command, "--help"});
+        EXPECT_EQ(r.status, 0) << command;
+        EXPECT_EQ(r.err, "") << command;
+        EXPECT_NE(r.out.find("Usage: tarnvale-cli " + std::string(command)), std::string::npos)
+            << r.out;
+        EXPECT_NE(r.out.find("Columns: "), std::string::npos) << command;
+        EXPECT_NE(r.out.find("Example: tarnvale-cli " + std::string(command)), std::string::npos)
+            << command;
+    }
+}
+
+TEST(CliPipeline, AMissingOptionValueIsNamed) {
+    const struct {
+        std::vector<std::string> args;
+        const char* message;
+    } rows[] = {
+        {{"find", "900", "--tolerance-khz"}, "tarnvale-cli: --tolerance-khz needs a number of kHz"},
+        {{"lookup", "1", "--format"}, "tarnvale-cli: --format needs a format name"},
+        {{"gscn", "--band"}, "tarnvale-cli: --band needs an NR band name"},
+    };
+    for (const auto& row : rows) {
+        const auto r = cli(row.args);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(lines(r.err), (std::vector<std::string>{row.message}));
+    }
+}
+
+TEST(CliPipeline, DoubleDashEndsTheOptions) {
+    const auto r = cli({"convert", "CDMA", "Cell 800", "--", "-1", "991", "--json"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(lines(r.out),
+              (std::vector<std::string>{kChannelHeader,
+                                        "CDMA,Cell 800,0,991,869.0400,824.0400,45,30,,,FDD"}));
+    EXPECT_EQ(lines(r.err).size(), 2u) << r.err;
+    const auto negative = cli({"find", "--", "-869.04"});
+    EXPECT_EQ(negative.status, 0) << negative.err;
+    EXPECT_EQ(lines(negative.out).size(), 1u);
+}
+
+}  // namespace
+}  // namespace tarnvale::testing

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "process.h"
+
+namespace tarnvale::testing {
+
+// tarnvale-cli run as a process, as a script would run it.
+inline ProcessResult cli(const std::vector<std::string>& args, const std::string& stdoutPath = {}) {
+    return runProcess(TARNVALE_CLI_PATH, args, stdoutPath);
+}
+
+// The lines of a text, without their line ends.
+inline std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> result;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        result.push_back(line);
+    }
+    return result;
+}
+
+inline constexpr const char* kChannelHeader =
+    "format,band,index,channel,forward_mhz,reverse_mhz,gap_mhz,spacing_khz,dl_channel,ul_channel,"
+    "duplex";
+
+}  // namespace tarnvale::testing

@@ -1,0 +1,58 @@
+#include "cli/table_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+namespace tarnvale::cli {
+namespace {
+
+constexpr std::array<Column, 3> kColumns = {{
+    {"name", FieldKind::Text},
+    {"mhz", FieldKind::Number},
+    {"pair", FieldKind::Number},
+}};
+
+std::string written(OutputStyle style) {
+    StringSink sink;
+    TableWriter table(sink, kColumns, style);
+    table.text("a,\"b\"");
+    table.frequency(0.5);
+    table.empty();
+    table.endRow();
+    table.text("tab\there");
+    table.generalNumber(-0.25);
+    table.integer(-7);
+    table.endRow();
+    return sink.text();
+}
+
+TEST(TableWriter, CsvQuotesOnlyWhereNeededAndEndsLinesAsAsked) {
+    EXPECT_EQ(written({}), "name,mhz,pair\n\"a,\"\"b\"\"\",.5000,\ntab\there,-0.25,-7\n");
+    EXPECT_EQ(written({.crlf = true, .header = false}),
+              "\"a,\"\"b\"\"\",.5000,\r\ntab\there,-0.25,-7\r\n");
+}
+
+TEST(TableWriter, JsonLinesEscapeTextAndGiveNumbersALeadingDigit) {
+    EXPECT_EQ(written({.json = true}),
+              "{\"name\":\"a,\\\"b\\\"\",\"mhz\":0.5000,\"pair\":null}\n"
+              "{\"name\":\"tab\\u0009here\",\"mhz\":-0.25,\"pair\":-7}\n");
+}
+
+// Output leaves in blocks as rows are written, not all at the end.
+TEST(TableWriter, LongOutputIsHandedOnInBlocks) {
+    StringSink sink;
+    TableWriter table(sink, kColumns, {});
+    for (int i = 0; i < 10000; ++i) {
+        table.text("row");
+        table.frequency(1930.2);
+        table.integer(i);
+        table.endRow();
+    }
+    EXPECT_LT(sink.pending(), 70000u);
+    // The header, 10000 rows of "row,1930.2000,N\n" and the digits of 0 to 9999.
+    EXPECT_EQ(sink.text().size(), 14u + 10000u * 15u + 38890u);
+}
+
+}  // namespace
+}  // namespace tarnvale::cli
