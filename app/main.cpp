@@ -4,6 +4,7 @@
 
 #include "engine/version.h"
 #include "ui/main/main_window.h"
+#include "ui/toolkit/application_setup.h"
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/qt_alerts.h"
 
@@ -38,10 +39,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName("tarnvale");
-    QApplication::setApplicationDisplayName("Tarnvale");
-    QApplication::setApplicationVersion(tarnvale::toQString(tarnvale::kVersion));
-    QApplication::setDesktopFileName("org.tarnvale.tarnvale");
+    tarnvale::setApplicationIdentity();
+    tarnvale::installStartupStyle();
     tarnvale::installFontSubstitutions();
 
     tarnvale::QtAlerts alerts;

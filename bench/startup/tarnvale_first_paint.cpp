@@ -3,11 +3,14 @@
 
 #include "first_paint.h"
 #include "ui/main/main_window.h"
+#include "ui/toolkit/application_setup.h"
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/qt_alerts.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    tarnvale::setApplicationIdentity();
+    tarnvale::installStartupStyle();
     tarnvale::installFontSubstitutions();
     tarnvale::QtAlerts alerts;
     tarnvale::MainWindow window(alerts);

@@ -2,6 +2,7 @@
 #include <QClipboard>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "main_window_fixture.h"
 
@@ -62,6 +63,33 @@ TEST_F(ChannelEntry, StepKeysWalkTheListAndBeepAtEitherEnd) {
     EXPECT_EQ(state("CurChannel"), 991);
     expectWholeTextSelected("991");
     EXPECT_EQ(alerts.beeps, 2);
+}
+
+// Up and Down, and the mouse wheel over the box, step like + and -, with the same beep at
+// either end.
+TEST_F(ChannelEntry, ArrowKeysAndWheelStepThroughTheList) {
+    const auto wheel = [this](int eighths) {
+        QWheelEvent event(QPointF(5, 5), channelBox()->mapToGlobal(QPointF(5, 5)), QPoint(),
+                          QPoint(0, eighths), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                          false);
+        QApplication::sendEvent(channelBox(), &event);
+    };
+    QTest::keyClick(channelBox(), Qt::Key_Down);
+    EXPECT_EQ(alerts.beeps, 1);
+    QTest::keyClick(channelBox(), Qt::Key_Up);
+    QTest::keyClick(channelBox(), Qt::Key_Up);
+    EXPECT_EQ(state("CurChannel"), 993);
+    wheel(120);
+    EXPECT_EQ(state("CurChannel"), 994);
+    wheel(-60);  // half a notch does nothing yet
+    EXPECT_EQ(state("CurChannel"), 994);
+    wheel(-60);
+    EXPECT_EQ(state("CurChannel"), 993);
+    QTest::keyClick(channelBox(), 'T');
+    wheel(120);
+    EXPECT_EQ(alerts.beeps, 2);
+    EXPECT_EQ(state("CurChannel"), 799);
+    expectWholeTextSelected("799");
 }
 
 TEST_F(ChannelEntry, StepsFollowListOrderNotNumericOrder) {

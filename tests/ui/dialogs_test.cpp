@@ -1,12 +1,15 @@
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 
 #include "main_window_fixture.h"
 #include "ui/dialogs/shortcut_list_label.h"
+#include "ui/toolkit/twips.h"
 
 namespace tarnvale::testing {
 namespace {
@@ -102,6 +105,25 @@ TEST_F(Dialogs, AboutClosesWithOkEnterAndEscapeAndReloads) {
     QWidget* again = openAbout();
     ASSERT_NE(again, nullptr);
     EXPECT_EQ(labelText(again, "lblVersion"), "Version 2.20");
+}
+
+// The layout places each dialog's client area on the screen; geometry() is the client area.
+TEST_F(Dialogs, ClientAreasStandWhereTheLayoutPutsThem) {
+    const QPoint origin = window->screen()->availableGeometry().topLeft();
+    QWidget* about = openAbout();
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(about->geometry(), twipRect(4548, 3336, 5724, 3096).translated(origin));
+    QWidget* shortcuts = openShortcuts();
+    ASSERT_NE(shortcuts, nullptr);
+    EXPECT_EQ(shortcuts->geometry(), twipRect(2760, 3756, 3708, 1980).translated(origin));
+}
+
+TEST_F(Dialogs, ShortcutsIsADialogToAssistiveTechnology) {
+    QWidget* shortcuts = openShortcuts();
+    ASSERT_NE(shortcuts, nullptr);
+    auto* seen = QAccessible::queryAccessibleInterface(shortcuts);
+    EXPECT_EQ(seen->role(), QAccessible::Dialog);
+    EXPECT_EQ(seen->text(QAccessible::Name), "Keyboard Shortcuts");
 }
 
 TEST_F(Dialogs, ShortcutsListTheKeysInFourAlignedLines) {

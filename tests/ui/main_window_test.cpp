@@ -1,6 +1,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QMenu>
 #include <QPushButton>
@@ -270,13 +271,70 @@ TEST_F(Accessibility, TabWalksTheLaidOutOrderAndSkipsTheDownlinkBox) {
                                     "optFormat_2"}));
 }
 
+// A screen reader hears the picture, the duplex gap included, after every calculation.
 TEST_F(Accessibility, SpectrumSaysThePictureInWords) {
-    auto* spectrum = find<QWidget>("Frame1");
-    EXPECT_EQ(spectrum->accessibleDescription(),
+    const auto said = [this] {
+        return QAccessible::queryAccessibleInterface(find<QWidget>("Frame1"))
+            ->text(QAccessible::Description);
+    };
+    EXPECT_EQ(said(),
               "Band window 824.04 to 893.97 MHz; forward carrier 869.0400 MHz; reverse carrier "
-              "824.0400 MHz");
+              "824.0400 MHz; duplex gap 45 MHz");
     chooseBand(0, 3);
-    EXPECT_TRUE(spectrum->accessibleDescription().startsWith("Band window 832.0125 to 924.9875"));
+    EXPECT_TRUE(said().startsWith("Band window 832.0125 to 924.9875")) << said().toStdString();
+    EXPECT_TRUE(said().endsWith("; duplex gap -55 MHz")) << said().toStdString();
+    QTest::keyClick(channelBox(), '+');
+    EXPECT_TRUE(said().contains("forward carrier 832.0250 MHz")) << said().toStdString();
+}
+
+// Each group of options is one Tab stop, entered at its selected option, however it got
+// selected.
+TEST_F(Accessibility, TabEntersEachOptionGroupAtItsSelection) {
+    const auto walk = [](Qt::Key key, int steps) {
+        QStringList visited;
+        for (int i = 0; i < steps; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), key);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        return visited;
+    };
+    EXPECT_EQ(walk(Qt::Key_Tab, 5),
+              (QStringList{"optFormat_0", "cmdExit", "optBand_0", "sbFreq", "txtChan"}));
+    EXPECT_EQ(walk(Qt::Key_Backtab, 5),
+              (QStringList{"sbFreq", "optBand_0", "cmdExit", "optFormat_0", "txtChan"}));
+    chooseBand(1, 4);  // GSM, PCS 1900: the user's own band
+    click(format(3));  // IS-136 selects its band 0 by code
+    channelBox()->setFocus();
+    EXPECT_EQ(walk(Qt::Key_Tab, 3), (QStringList{"optFormat_3", "cmdExit", "optBand_0"}));
+    // The arrow keys still move within a group, and the selection moves the Tab stop along.
+    QTest::keyClick(band(0), Qt::Key_Down);
+    EXPECT_TRUE(band(1)->isChecked());
+    EXPECT_EQ(stateText("BandName"), "PCS 1900");
+    channelBox()->setFocus();
+    EXPECT_EQ(walk(Qt::Key_Backtab, 2), (QStringList{"sbFreq", "optBand_1"}));
+}
+
+// The frequencies can be selected with the mouse and copied, and both results frames offer
+// the current channel as tarnvale-cli convert writes it.
+TEST_F(Accessibility, ResultsCanBeCopied) {
+    for (const char* name : {"lblFwdFreq", "lblRevFreq"}) {
+        auto* label = find<QLabel>(name);
+        EXPECT_TRUE(label->textInteractionFlags().testFlag(Qt::TextSelectableByMouse));
+        EXPECT_FALSE(label->focusPolicy() & Qt::TabFocus) << name;
+    }
+    auto* copy = find<QAction>("mnuCopyResults");
+    EXPECT_EQ(copy->text(), "Copy Results");
+    for (const char* frame : {"frmFreq", "frmChannel"}) {
+        EXPECT_TRUE(find<QWidget>(frame)->actions().contains(copy)) << frame;
+        EXPECT_EQ(find<QWidget>(frame)->contextMenuPolicy(), Qt::ActionsContextMenu);
+    }
+    chooseBand(2, 3);  // WCDMA, Band IV
+    QTest::keyClick(channelBox(), 'T');
+    copy->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              "format,band,index,channel,forward_mhz,reverse_mhz,gap_mhz,spacing_khz,dl_channel,"
+              "ul_channel,duplex\n"
+              "WCDMA,Band IV,210,8763,2152.6000,1752.6000,400,200,10763,8763,FDD\n");
 }
 
 }  // namespace

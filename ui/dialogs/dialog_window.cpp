@@ -16,7 +16,8 @@ void placeDialogWindow(QWidget* window, QRect place) {
             place.moveCenter(available.center());
         }
     }
-    window->move(place.topLeft());
+    // The geometry of a window is its client area; move() would place its frame there.
+    window->setGeometry(place);
 }
 
 }  // namespace tarnvale

@@ -1,5 +1,6 @@
 #include "ui/dialogs/keyboard_shortcuts_dialog.h"
 
+#include <QKeyEvent>
 #include <QPushButton>
 
 #include "ui/dialogs/dialog_window.h"
@@ -25,7 +26,7 @@ KeyboardShortcutsDialog::KeyboardShortcutsDialog() {
     auto* ok = new QPushButton("OK", this);
     ok->setObjectName("OKButton");
     ok->setGeometry(twipRect(1200, 1440, 1215, 375));
-    ok->setAutoDefault(true);  // outside a QDialog this only lets Enter press the focused button
+    ok->setAutoDefault(true);  // Enter presses the button while it has the focus
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
 
     auto* list = new ShortcutListLabel(kShortcuts, this);
@@ -37,8 +38,17 @@ KeyboardShortcutsDialog::KeyboardShortcutsDialog() {
 }
 
 void KeyboardShortcutsDialog::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
+    QDialog::showEvent(event);
     findChild<QPushButton*>("OKButton")->setFocus();
+}
+
+// A dialog would close on Esc; this one has no cancel button.
+void KeyboardShortcutsDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 }  // namespace tarnvale

@@ -58,10 +58,12 @@ void MainWindow::connectControls() {
     connect(c_.sbFreq, &QScrollBar::sliderReleased, this, &MainWindow::sbFreq_Change);
     c_.txtChan->setKeyPressHandler([this](int& keyAscii) { txtChan_KeyPress(keyAscii); });
     connect(c_.txtChan, &TextBox::clicked, this, &MainWindow::txtChan_Click);
+    connect(c_.txtChan, &TextBox::stepRequested, this, &MainWindow::stepChannel);
     connect(c_.cmdExit, &QPushButton::clicked, this, &MainWindow::cmdExit_Click);
     connect(c_.mnuExit, &QAction::triggered, this, &MainWindow::mnuExit_Click);
     connect(c_.mnuAbout, &QAction::triggered, this, &MainWindow::mnuAbout_Click);
     connect(c_.mnuKbdShortcuts, &QAction::triggered, this, &MainWindow::mnuKbdShortcuts_Click);
+    connect(c_.mnuCopyResults, &QAction::triggered, this, &MainWindow::copyResults);
 }
 
 void MainWindow::Form_Load() {

@@ -83,6 +83,7 @@ class MainWindow : public QMainWindow {
     void txtChan_KeyPress(int& keyAscii);
     void enterTypedChannel();
     void stepChannel(int direction);
+    void copyResults();
 
     // Channel plans on screen
     void LoadChannelPlan();

@@ -1,5 +1,6 @@
 #include "ui/main/main_window_layout.h"
 
+#include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -11,9 +12,11 @@
 #include <QScrollBar>
 
 #include "engine/format.h"
+#include "ui/toolkit/application_setup.h"
+#include "ui/toolkit/focus_scroll_bar.h"
 #include "ui/toolkit/fonts.h"
+#include "ui/toolkit/option_tab_stop.h"
 #include "ui/toolkit/painted_frame.h"
-#include "ui/toolkit/scroll_bar_keys.h"
 #include "ui/toolkit/text_box.h"
 #include "ui/toolkit/twips.h"
 
@@ -82,9 +85,12 @@ QLabel* frequencyLabel(QWidget* parent, const QString& name, Place p, const QCol
 
 template <typename Box>
 Box* channelBox(QWidget* parent, const QString& name, Place p) {
-    auto* box = place(new Box("1", parent), name, p);
+    const QFont font = layoutFont("MS Sans Serif", 9.6, true);
+    Box* box = nullptr;
+    buildWithApplicationFont(font, [&] { box = new Box("1", parent); });
+    place(box, name, p);
     box->setAlignment(Qt::AlignCenter);
-    box->setFont(layoutFont("MS Sans Serif", 9.6, true));
+    box->setFont(font);
     return box;
 }
 
@@ -96,6 +102,9 @@ void buildFrequencies(QWidget* client, MainWindowControls& c) {
     c.lblRevFreq = frequencyLabel(c.frmFreq, "lblRevFreq", {120, 1560, 1455, 375}, kUplinkBlue);
     c.lblFwdFreq->setAccessibleDescription("Forward (downlink) frequency in MHz");
     c.lblRevFreq->setAccessibleDescription("Reverse (uplink) frequency in MHz");
+    // Selectable for copying, by mouse only: the labels stay out of the Tab order.
+    c.lblFwdFreq->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    c.lblRevFreq->setTextInteractionFlags(Qt::TextSelectableByMouse);
 }
 
 void buildSpectrum(QWidget* client, MainWindowControls& c) {
@@ -109,12 +118,10 @@ void buildChannel(QWidget* client, MainWindowControls& c) {
     c.txtDLChan->setEnabled(false);
     c.txtDLChan->setFocusPolicy(Qt::NoFocus);
     c.txtChan = channelBox<TextBox>(c.frmChannel, "txtChan", {3120, 275, 855, 360});
-    c.sbFreq = place(new QScrollBar(Qt::Horizontal, c.frmChannel), "sbFreq", {240, 720, 6855, 255});
+    c.sbFreq = place(new FocusScrollBar(c.frmChannel), "sbFreq", {240, 720, 6855, 255});
     c.sbFreq->setRange(0, 0);
     c.sbFreq->setSingleStep(1);
     c.sbFreq->setPageStep(5);
-    c.sbFreq->setFocusPolicy(Qt::StrongFocus);
-    useDirectionalArrowKeys(c.sbFreq);
     c.lblDL = label(c.frmChannel, "lblDL", "DL", {4200, 360, 225, 255});
     c.lblUL = label(c.frmChannel, "lblUL", "UL", {2880, 360, 225, 255});
     // The frame's caption may shrink to fit; the labels keep the window's size.
@@ -134,6 +141,7 @@ void buildBands(QWidget* client, MainWindowControls& c) {
                              kBandPlaces[i]);
     }
     c.optBand[0]->setChecked(true);
+    keepTabStopOnSelection(std::vector<QAbstractButton*>(c.optBand.begin(), c.optBand.end()));
 }
 
 void buildFormats(QWidget* client, MainWindowControls& c) {
@@ -147,6 +155,7 @@ void buildFormats(QWidget* client, MainWindowControls& c) {
         c.optFormat[i]->setFont(layoutFont("Microsoft Sans Serif", 9.6));
     }
     c.optFormat[0]->setChecked(true);
+    keepTabStopOnSelection(std::vector<QAbstractButton*>(c.optFormat.begin(), c.optFormat.end()));
 }
 
 void buildMenus(QMainWindow* window, MainWindowControls& c) {
@@ -160,6 +169,16 @@ void buildMenus(QMainWindow* window, MainWindowControls& c) {
     c.mnuKbdShortcuts->setObjectName("mnuKbdShortcuts");
     c.mnuAbout = c.mnuMain[1]->addAction("About");
     c.mnuAbout->setObjectName("mnuAbout");
+}
+
+// "Copy Results" in the context menus of the two frames that show the results.
+void buildCopyResults(QMainWindow* window, MainWindowControls& c) {
+    c.mnuCopyResults = new QAction("Copy Results", window);
+    c.mnuCopyResults->setObjectName("mnuCopyResults");
+    for (QWidget* frame : {static_cast<QWidget*>(c.frmFreq), static_cast<QWidget*>(c.frmChannel)}) {
+        frame->setContextMenuPolicy(Qt::ActionsContextMenu);
+        frame->addAction(c.mnuCopyResults);
+    }
 }
 
 // Exit first, then the band options, the scroll bar, the channel box and the format options.
@@ -198,6 +217,7 @@ MainWindowControls buildMainWindowLayout(QMainWindow* window) {
     buildSpectrum(client, c);
     buildFrequencies(client, c);
     buildMenus(window, c);
+    buildCopyResults(window, c);
     setTabOrder(c);
     window->layout()->setSizeConstraint(QLayout::SetFixedSize);
     return c;

@@ -53,6 +53,7 @@ struct MainWindowControls {
     QAction* mnuExit;
     QAction* mnuKbdShortcuts;
     QAction* mnuAbout;
+    QAction* mnuCopyResults;  // the context menu of the Frequencies and Channel frames
 };
 
 // Creates every control at its place with its laid-out caption, colours and fonts, and fixes

@@ -71,9 +71,12 @@ double MainWindow::bandWindowStop() const {
 // The picture in words, for screen readers.
 void MainWindow::describeSpectrum(double forward, double reverse) {
     c_.Frame1->setAccessibleDescription(
-        QString("Band window %1 to %2 MHz; forward carrier %3 MHz; reverse carrier %4 MHz")
+        QString(
+            "Band window %1 to %2 MHz; forward carrier %3 MHz; reverse carrier %4 MHz; duplex gap "
+            "%5 MHz")
             .arg(c_.spectrum.lblBandStart->caption(), c_.spectrum.lblBandStop->caption(),
-                 numbers_.frequency(forward), numbers_.frequency(reverse)));
+                 numbers_.frequency(forward), numbers_.frequency(reverse),
+                 numbers_.number(forward - reverse)));
 }
 
 }  // namespace tarnvale

@@ -9,10 +9,12 @@ namespace tarnvale {
 
 QIcon programIcon() {
     registerResources();
-    // Naming the format spares Qt probing every image plugin, which slows start-up.
+    // The sizes a title bar and a task bar show; the desktop's icon theme has the large ones.
+    // Naming the format spares Qt probing every image plugin.
     QIcon icon;
-    icon.addPixmap(QPixmap(":/tarnvale/icon-32.png", "PNG"));
-    icon.addPixmap(QPixmap(":/tarnvale/icon-256.png", "PNG"));
+    for (const char* size : {"16", "32", "48"}) {
+        icon.addPixmap(QPixmap(QString(":/tarnvale/icon-%1.png").arg(size), "PNG"));
+    }
     return icon;
 }
 

@@ -4,7 +4,7 @@
 
 namespace tarnvale {
 
-// The program's icon, drawn for Tarnvale, at the sizes the window manager may ask for.
+// The program's icon, drawn for Tarnvale, at the sizes a window shows it.
 QIcon programIcon();
 
 }  // namespace tarnvale

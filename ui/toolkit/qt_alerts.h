@@ -14,6 +14,9 @@ class QtAlerts : public Alerts {
     void warn(const QString& text, const QString& title) override;
     void beep() override;
 
+    // The width a box needs for its title to show in full in a title bar.
+    static int titleRoom(const QString& title);
+
   private:
     QPointer<QWidget> parent_;
 };

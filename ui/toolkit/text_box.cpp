@@ -1,6 +1,7 @@
 #include "ui/toolkit/text_box.h"
 
 #include <QKeyEvent>
+#include <QWheelEvent>
 
 namespace tarnvale {
 namespace {
@@ -29,6 +30,11 @@ TextBox::TextBox(const QString& text, QWidget* parent) : QLineEdit(text, parent)
 }
 
 void TextBox::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) {
+        event->accept();
+        emit stepRequested(event->key() == Qt::Key_Up ? +1 : -1);
+        return;
+    }
     int code = typedCharacterCode(*event);
     if (code >= 0 && keyPress_) {
         keyPress_(code);
@@ -38,6 +44,18 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
         }
     }
     QLineEdit::keyPressEvent(event);
+}
+
+// A notch of a wheel is 15 degrees, 120 eighths; finer wheels and touch pads add up to one.
+void TextBox::wheelEvent(QWheelEvent* event) {
+    constexpr int kNotch = 120;
+    event->accept();
+    wheelTurned_ += event->angleDelta().y();
+    while (wheelTurned_ >= kNotch || wheelTurned_ <= -kNotch) {
+        const int direction = wheelTurned_ > 0 ? +1 : -1;
+        wheelTurned_ -= direction * kNotch;
+        emit stepRequested(direction);
+    }
 }
 
 void TextBox::mouseReleaseEvent(QMouseEvent* event) {

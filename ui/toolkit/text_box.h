@@ -7,7 +7,8 @@ namespace tarnvale {
 
 // A line edit that offers each typed character to a handler before inserting it, and reports
 // clicks. The handler gets the character code by reference; setting it to 0 cancels the
-// character. Keys that type nothing (arrows, Delete) reach the box unchanged.
+// character. The Up and Down arrows and the mouse wheel ask for a step instead; other keys that
+// type nothing (Left, Right, Delete) reach the box unchanged.
 class TextBox : public QLineEdit {
     Q_OBJECT
   public:
@@ -18,13 +19,17 @@ class TextBox : public QLineEdit {
 
   signals:
     void clicked();
+    // +1 for Up or the wheel turned away from the user, -1 for Down or towards the user.
+    void stepRequested(int direction);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
   private:
     KeyPressHandler keyPress_;
+    int wheelTurned_ = 0;  // eighths of a degree not yet stepped
 };
 
 // The character code a key press types, as a 16-bit value: Enter is 13, Backspace 8, Ctrl+V
