@@ -1,7 +1,7 @@
 #include <optional>
 
 #include "cli/band_names.h"
-#include "cli/columns.h"
+#include "cli/carrier_rows.h"
 #include "cli/commands.h"
 #include "engine/carrier_search.h"
 #include "engine/number_text.h"
@@ -46,16 +46,9 @@ int findCommand(const Request& request, Sink& out, std::string& err) {
     if (request.format && !(format = resolveFormat(*request.format, err))) {
         return kExitBadInput;
     }
-    TableWriter table(out, kFindColumns, request.style);
-    for (const auto& m : findCarriers(*mhz, *khz, format)) {
-        table.text(m.band.formatName());
-        table.text(m.band.name());
-        table.integer(static_cast<long long>(m.index));
-        table.integer(m.channel);
-        table.text(m.direction == Direction::Forward ? "forward" : "reverse");
-        table.frequency(m.frequencyMhz);
-        table.generalNumber(m.offsetKhz);
-        table.endRow();
+    CarrierRows rows(out, request.style);
+    for (const auto& match : findCarriers(*mhz, *khz, format)) {
+        rows.write(match);
     }
     return kExitOk;
 }

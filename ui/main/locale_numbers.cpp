@@ -33,6 +33,10 @@ std::optional<double> LocaleNumbers::read(const QString& text) const {
     return parseNumber(text.toStdString(), separator_);
 }
 
+QString LocaleNumbers::decimalSeparator() const {
+    return toQString(separator_);
+}
+
 QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }

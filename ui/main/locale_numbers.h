@@ -18,6 +18,7 @@ class LocaleNumbers {
     // The caption of the spacing label, e.g. "Channel spacing: 12.5 KHz"; 0 is "variable".
     QString channelSpacing(double spacingKhz) const;
     std::optional<double> read(const QString& text) const;
+    QString decimalSeparator() const;
 
   private:
     std::string separator_;

@@ -11,9 +11,12 @@
 
 #include "engine/band_table.h"
 #include "engine/channel_list.h"
+#include "engine/channel_record.h"
+#include "engine/number_text.h"
 #include "engine/version.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/keyboard_shortcuts_dialog.h"
+#include "ui/dialogs/lookup_dialog.h"
 #include "ui/main/window_band.h"
 #include "ui/spectrum/spectrum_items.h"
 #include "ui/toolkit/fitted_title.h"
@@ -37,6 +40,7 @@ MainWindow::MainWindow(Alerts& alerts, QWidget* parent)
 MainWindow::~MainWindow() {
     delete about_;
     delete shortcuts_;
+    delete lookup_;
 }
 
 void MainWindow::connectControls() {
@@ -64,6 +68,7 @@ void MainWindow::connectControls() {
     connect(c_.mnuAbout, &QAction::triggered, this, &MainWindow::mnuAbout_Click);
     connect(c_.mnuKbdShortcuts, &QAction::triggered, this, &MainWindow::mnuKbdShortcuts_Click);
     connect(c_.mnuCopyResults, &QAction::triggered, this, &MainWindow::copyResults);
+    connect(c_.mnuLookup, &QAction::triggered, this, &MainWindow::mnuLookup_Click);
 }
 
 void MainWindow::Form_Load() {
@@ -132,7 +137,8 @@ void MainWindow::mnuExit_Click() {
 
 // Ends the program at once, closing the dialogs too.
 void MainWindow::endProgram() {
-    for (QWidget* dialog : {static_cast<QWidget*>(about_), static_cast<QWidget*>(shortcuts_)}) {
+    for (QWidget* dialog : {static_cast<QWidget*>(about_), static_cast<QWidget*>(shortcuts_),
+                            static_cast<QWidget*>(lookup_)}) {
         if (dialog != nullptr) {
             dialog->close();
         }
@@ -155,6 +161,28 @@ void MainWindow::mnuKbdShortcuts_Click() {
         shortcuts_ = new KeyboardShortcutsDialog();
     }
     showDialog(shortcuts_);
+}
+
+// Built on first use, so that start-up does not pay for it.
+void MainWindow::mnuLookup_Click() {
+    if (lookup_ == nullptr) {
+        lookup_ = new LookupDialog(alerts_);
+        connect(lookup_, &LookupDialog::classicChannelChosen, this, &MainWindow::showChannel);
+    }
+    showDialog(lookup_);
+}
+
+// A channel chosen in Channel Lookup, shown as if the user had clicked its format and band and
+// typed it: through the window's own handlers.
+void MainWindow::showChannel(const ChannelRecord& record) {
+    const auto format = static_cast<std::size_t>(record.band.format());
+    const auto band = record.band.catalogueIndex() -
+                      BandRef(bandsOf(record.band.format()).front()).catalogueIndex();
+    c_.optFormat[format]->click();
+    c_.optBand[band]->click();
+    c_.txtChan->setText(toQString(formatChannel(record.channel)));
+    int enter = '\r';
+    txtChan_KeyPress(enter);
 }
 
 void MainWindow::showDialog(QWidget* dialog) {

@@ -16,6 +16,8 @@ namespace tarnvale {
 class AboutDialog;
 class Alerts;
 class KeyboardShortcutsDialog;
+class LookupDialog;
+struct ChannelRecord;
 
 // The calculator window: pick a format, a band and a channel, see its carriers.
 class MainWindow : public QMainWindow {
@@ -76,6 +78,8 @@ class MainWindow : public QMainWindow {
     void endProgram();
     void mnuAbout_Click();
     void mnuKbdShortcuts_Click();
+    void mnuLookup_Click();
+    void showChannel(const ChannelRecord& record);
     static void showDialog(QWidget* dialog);
 
     // Channel entry
@@ -108,6 +112,7 @@ class MainWindow : public QMainWindow {
     std::optional<BandRef> band_;  // the band of RadioFormat and BandName, as last loaded
     QPointer<AboutDialog> about_;
     QPointer<KeyboardShortcutsDialog> shortcuts_;
+    QPointer<LookupDialog> lookup_;
     bool iconSet_ = false;
 };
 

@@ -163,6 +163,11 @@ void buildMenus(QMainWindow* window, MainWindowControls& c) {
     c.mnuMain[0]->setObjectName("mnuMain_0");
     c.mnuExit = c.mnuMain[0]->addAction("Exit");
     c.mnuExit->setObjectName("mnuExit");
+    c.mnuTools = window->menuBar()->addMenu("Tools");
+    c.mnuTools->setObjectName("mnuTools");
+    c.mnuLookup = c.mnuTools->addAction("Channel Lookup...");
+    c.mnuLookup->setObjectName("mnuLookup");
+    c.mnuLookup->setShortcut(QKeySequence("Ctrl+L"));
     c.mnuMain[1] = window->menuBar()->addMenu("Help");
     c.mnuMain[1]->setObjectName("mnuMain_1");
     c.mnuKbdShortcuts = c.mnuMain[1]->addAction("Keyboard Shortcuts");

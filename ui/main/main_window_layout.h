@@ -50,6 +50,8 @@ struct MainWindowControls {
     std::array<QRadioButton*, kFormatOptions> optFormat;
 
     std::array<QMenu*, 2> mnuMain;
+    QMenu* mnuTools;
+    QAction* mnuLookup;
     QAction* mnuExit;
     QAction* mnuKbdShortcuts;
     QAction* mnuAbout;

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "cli/columns.h"
+#include "cli/table_writer.h"
+#include "engine/carrier_search.h"
+
+namespace tarnvale::cli {
+
+// Writes carrier matches as rows of kFindColumns.
+class CarrierRows {
+  public:
+    CarrierRows(Sink& sink, OutputStyle style) : table_(sink, kFindColumns, style) {}
+    void write(const CarrierMatch& match);
+
+  private:
+    TableWriter table_;
+};
+
+}  // namespace tarnvale::cli

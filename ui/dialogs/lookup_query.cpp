@@ -1,0 +1,57 @@
+#include "ui/dialogs/lookup_query.h"
+
+#include <QRegularExpression>
+
+#include "engine/number_text.h"
+#include "ui/main/locale_numbers.h"
+
+namespace tarnvale {
+namespace {
+
+LookupQuery unreadable(const QString& problem) {
+    LookupQuery query;
+    query.kind = LookupQuery::Kind::Unreadable;
+    query.problem = problem;
+    return query;
+}
+
+}  // namespace
+
+LookupQuery readLookupQuery(const QString& text, const LocaleNumbers& numbers) {
+    static const QRegularExpression megahertz(R"(\s*MHz$)",
+                                              QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression wholeNumber(R"(^-?[0-9]+$)");
+    QString number = text.trimmed();
+    if (number.isEmpty()) {
+        return {};
+    }
+    const bool saysMhz = number.contains(megahertz);
+    number.remove(megahertz);
+    const bool hasSeparator = number.contains('.') || number.contains(numbers.decimalSeparator());
+    if (saysMhz || hasSeparator) {
+        auto mhz = numbers.read(number);
+        if (!mhz) {
+            mhz = parseNumber(number.toStdString(), ".");
+        }
+        if (!mhz) {
+            return unreadable(QString("“%1” is not a frequency in MHz").arg(text.trimmed()));
+        }
+        LookupQuery query;
+        query.kind = LookupQuery::Kind::Frequency;
+        query.frequencyMhz = *mhz;
+        return query;
+    }
+    if (const auto channel = parseChannel(number.toStdString())) {
+        LookupQuery query;
+        query.kind = LookupQuery::Kind::Channel;
+        query.channel = *channel;
+        return query;
+    }
+    if (wholeNumber.match(number).hasMatch()) {
+        return unreadable(QString("%1 is too large for a channel number").arg(number));
+    }
+    return unreadable(
+        QString("“%1” is neither a channel number nor a frequency in MHz").arg(text.trimmed()));
+}
+
+}  // namespace tarnvale

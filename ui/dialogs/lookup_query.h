@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+#include "engine/channel_number.h"
+
+namespace tarnvale {
+
+class LocaleNumbers;
+
+// What the text of the lookup box asks for: a channel number (a whole number) or a frequency in
+// MHz (a number with a decimal separator, or followed by "MHz").
+struct LookupQuery {
+    enum class Kind { Nothing, Channel, Frequency, Unreadable };
+    Kind kind = Kind::Nothing;
+    Channel channel = 0;
+    double frequencyMhz = 0;
+    QString problem;  // for Unreadable: why the text is neither
+};
+
+LookupQuery readLookupQuery(const QString& text, const LocaleNumbers& numbers);
+
+}  // namespace tarnvale

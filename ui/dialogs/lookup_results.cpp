@@ -1,0 +1,143 @@
+#include "ui/dialogs/lookup_results.h"
+
+#include <QLocale>
+
+#include "cli/carrier_rows.h"
+#include "cli/channel_rows.h"
+#include "engine/number_text.h"
+
+namespace tarnvale {
+namespace {
+
+const char* const kHeaders[] = {"Format",       "Band",       "Channel", "Direction or pair",
+                                "Downlink MHz", "Uplink MHz", "Duplex"};
+
+// The record of the channel a carrier belongs to: its listed channel, or the channel of its
+// direction.
+std::optional<ChannelRecord> recordOf(const CarrierMatch& m) {
+    for (auto& r : channelRecords(m.band, m.channel)) {
+        const bool classic = m.band.isClassic() && r.channel == m.channel;
+        const bool own =
+            m.direction == Direction::Forward ? r.downlink == m.channel : r.uplink == m.channel;
+        if (classic || (!m.band.isClassic() && own)) {
+            return r;
+        }
+    }
+    return std::nullopt;
+}
+
+QString channelText(std::optional<Channel> channel) {
+    return channel ? QString::number(*channel) : QString("–");
+}
+
+// One number for both carriers (a classic channel, a TDD channel), or the pair's two numbers.
+QString pairText(const ChannelRecord& r) {
+    if (!r.downlink && !r.uplink) {
+        return QString("DL/UL %1").arg(r.channel);
+    }
+    if (r.downlink == r.uplink) {
+        return QString("DL/UL %1").arg(*r.downlink);
+    }
+    return QString("DL %1 / UL %2").arg(channelText(r.downlink), channelText(r.uplink));
+}
+
+}  // namespace
+
+LookupResults::LookupResults(QObject* parent) : QAbstractTableModel(parent), numbers_(QLocale()) {}
+
+void LookupResults::showChannels(std::vector<ChannelRecord> records) {
+    beginResetModel();
+    rows_.clear();
+    for (auto& record : records) {
+        rows_.push_back({std::move(record), std::nullopt});
+    }
+    endResetModel();
+}
+
+void LookupResults::showCarriers(const std::vector<CarrierMatch>& matches) {
+    beginResetModel();
+    rows_.clear();
+    for (const auto& match : matches) {
+        if (auto record = recordOf(match)) {
+            rows_.push_back({std::move(*record), match});
+        }
+    }
+    endResetModel();
+}
+
+void LookupResults::clear() {
+    showChannels({});
+}
+
+std::string LookupResults::csv(const std::vector<int>& rows) const {
+    cli::StringSink sink;
+    const bool carriers = !rows_.empty() && rows_.front().match;
+    if (carriers) {
+        cli::CarrierRows writer(sink, {});
+        for (const int row : rows) {
+            writer.write(*rows_[static_cast<std::size_t>(row)].match);
+        }
+    } else {
+        cli::ChannelRows writer(sink, {});
+        for (const int row : rows) {
+            writer.write(rows_[static_cast<std::size_t>(row)].record);
+        }
+    }
+    return sink.text();
+}
+
+int LookupResults::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int LookupResults::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(std::size(kHeaders));
+}
+
+QString LookupResults::text(const Row& row, int column) const {
+    const auto& r = row.record;
+    switch (column) {
+        case Format:
+            return toQString(r.band.formatName());
+        case Band:
+            return toQString(r.band.name());
+        case Number:
+            return QString::number(row.match ? row.match->channel : r.channel);
+        case DirectionOrPair:
+            if (row.match) {
+                return row.match->direction == Direction::Forward ? "downlink" : "uplink";
+            }
+            return pairText(r);
+        case DownlinkMhz:
+            return r.forward ? numbers_.frequency(r.forward->mhz) : QString();
+        case UplinkMhz:
+            return r.reverse ? numbers_.frequency(r.reverse->mhz) : QString();
+        default:
+            return toQString(
+                duplexName(r.band.isClassic() ? Duplex::Fdd : r.band.carriers().duplex));
+    }
+}
+
+QVariant LookupResults::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount()) {
+        return {};
+    }
+    if (role == Qt::TextAlignmentRole && index.column() >= Number &&
+        index.column() != DirectionOrPair && index.column() != DuplexMode) {
+        return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) {
+        return {};
+    }
+    return text(rows_[static_cast<std::size_t>(index.row())], index.column());
+}
+
+QVariant LookupResults::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
+        section < columnCount()) {
+        return QString(kHeaders[section]);
+    }
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+}  // namespace tarnvale
