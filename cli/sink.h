@@ -47,7 +47,7 @@ class Sink {
     virtual void deliver(std::string_view bytes) = 0;
 
   private:
-    static constexpr std::size_t kBlockBytes = 64 * 1024;
+    static constexpr std::size_t kBlockBytes = std::size_t{64} * 1024;
     // Rows are short; the block has room for one more past a full block.
     std::vector<char> block_ = std::vector<char>(kBlockBytes + 4096);
     std::size_t used_ = 0;

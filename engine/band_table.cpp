@@ -33,7 +33,9 @@ std::span<const Band> bandTable() {
 }
 
 std::span<const Band> bandsOf(Format format) {
-    const auto [first, last] = std::ranges::equal_range(kBands, format, {}, &Band::format);
+    const auto first = std::ranges::find(kBands, format, &Band::format);
+    const auto last = std::find_if(first, kBands.end(),
+                                   [format](const Band& band) { return band.format != format; });
     return {first, last};
 }
 

@@ -7,9 +7,8 @@ namespace tarnvale {
 std::vector<ChannelRecord> lookupChannel(Channel number, std::optional<Format> format) {
     std::vector<ChannelRecord> found;
     for (const auto& band : format ? bandsOf(*format) : bandTable()) {
-        for (auto& record : channelRecords(BandRef(band), number)) {
-            found.push_back(std::move(record));
-        }
+        const auto records = channelRecords(BandRef(band), number);
+        found.insert(found.end(), records.begin(), records.end());
     }
     return found;
 }

@@ -66,6 +66,9 @@ std::size_t inclusionExclusion(std::span<const ChannelRun> runs, Count count) {
 std::optional<ChannelRun> intersect(const ChannelRun& a, const ChannelRun& b) {
     const std::int64_t p = a.step;
     const std::int64_t q = b.step;
+    if (p < 1 || q < 1) {
+        return std::nullopt;  // no run steps by less than one
+    }
     const std::int64_t g = std::gcd(p, q);
     const std::int64_t difference = std::int64_t{b.first} - a.first;
     if (difference % g != 0) {

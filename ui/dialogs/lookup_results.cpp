@@ -45,11 +45,11 @@ QString pairText(const ChannelRecord& r) {
 
 LookupResults::LookupResults(QObject* parent) : QAbstractTableModel(parent), numbers_(QLocale()) {}
 
-void LookupResults::showChannels(std::vector<ChannelRecord> records) {
+void LookupResults::showChannels(const std::vector<ChannelRecord>& records) {
     beginResetModel();
     rows_.clear();
-    for (auto& record : records) {
-        rows_.push_back({std::move(record), std::nullopt});
+    for (const auto& record : records) {
+        rows_.push_back({record, std::nullopt});
     }
     endResetModel();
 }
@@ -58,8 +58,8 @@ void LookupResults::showCarriers(const std::vector<CarrierMatch>& matches) {
     beginResetModel();
     rows_.clear();
     for (const auto& match : matches) {
-        if (auto record = recordOf(match)) {
-            rows_.push_back({std::move(*record), match});
+        if (const auto record = recordOf(match)) {
+            rows_.push_back({*record, match});
         }
     }
     endResetModel();

@@ -20,7 +20,7 @@ class LookupResults : public QAbstractTableModel {
 
     explicit LookupResults(QObject* parent = nullptr);
 
-    void showChannels(std::vector<ChannelRecord> records);
+    void showChannels(const std::vector<ChannelRecord>& records);
     void showCarriers(const std::vector<CarrierMatch>& matches);
     void clear();
 
