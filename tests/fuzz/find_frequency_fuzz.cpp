@@ -27,7 +27,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     tarnvale::cli::StringSink out;
     std::string err;
-    const std::vector<std::string_view> args = {"find", frequency, "--tolerance-khz", tolerance};
+    // The texts are the option's value and the argument, whatever they look like ("-h" too).
+    const std::string toleranceOption = "--tolerance-khz=" + std::string(tolerance);
+    const std::vector<std::string_view> args = {"find", toleranceOption, "--", frequency};
     const int status = tarnvale::cli::run(args, out, err);
     if (status != (valid ? tarnvale::cli::kExitOk : tarnvale::cli::kExitBadInput)) {
         std::abort();
