@@ -26,6 +26,11 @@ void writeAll(int fd, std::string_view bytes) {
     }
 }
 
+void Sink::makeRoom(std::size_t bytes) {
+    flush();
+    block_.resize(std::max(block_.size(), bytes));
+}
+
 void FileSink::deliver(std::string_view bytes) {
     writeAll(fd_, bytes);
 }

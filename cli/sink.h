@@ -19,9 +19,8 @@ class Sink {
 
     // Room for `bytes` more at the cursor, handing the block on first where it is short.
     char* reserve(std::size_t bytes) {
-        if (used_ + bytes > block_.size()) {
-            flush();
-            block_.resize(std::max(block_.size(), bytes));
+        if (used_ + bytes > block_.size()) [[unlikely]] {
+            makeRoom(bytes);
         }
         return block_.data() + used_;
     }
@@ -47,6 +46,8 @@ class Sink {
     virtual void deliver(std::string_view bytes) = 0;
 
   private:
+    void makeRoom(std::size_t bytes);
+
     static constexpr std::size_t kBlockBytes = std::size_t{64} * 1024;
     // Rows are short; the block has room for one more past a full block.
     std::vector<char> block_ = std::vector<char>(kBlockBytes + 4096);

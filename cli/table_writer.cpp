@@ -60,6 +60,25 @@ TableWriter::TableWriter(Sink& sink, std::span<const Column> columns, OutputStyl
     endRow();
 }
 
+void TableWriter::encode(WrittenText& last, std::string_view value) const {
+    last.data = value.data();
+    last.size = value.size();
+    last.encoded.clear();
+    if (style_.json) {
+        appendJsonString(last.encoded, value);
+    } else {
+        appendCsvField(last.encoded, value);
+    }
+}
+
+// JSON wants a digit before a decimal point: ".5" is written 0.5 there.
+char* TableWriter::leadingZero(char* start, char* end) {
+    char* point = *start == '-' ? start + 1 : start;
+    std::copy_backward(point, end, end + 1);
+    *point = '0';
+    return end + 1;
+}
+
 char* TableWriter::beginJsonField(std::size_t valueBytes) {
     const auto& name = columns_[field_].name;
     char* at = sink_.reserve(valueBytes + name.size() + 5);
@@ -69,71 +88,10 @@ char* TableWriter::beginJsonField(std::size_t valueBytes) {
     return std::copy_n("\":", 2, at);
 }
 
-void TableWriter::text(std::string_view value) {
-    auto& last = lastText_[field_];
-    if (value.data() != last.data || value.size() != last.size) {
-        last.data = value.data();
-        last.size = value.size();
-        last.encoded.clear();
-        if (style_.json) {
-            appendJsonString(last.encoded, value);
-        } else {
-            appendCsvField(last.encoded, value);
-        }
-    }
-    char* at = beginField(last.encoded.size());
-    sink_.commit(std::copy(last.encoded.begin(), last.encoded.end(), at));
-}
-
-// JSON wants a digit before a decimal point: ".5" is written 0.5 there.
-void TableWriter::endNumber(char* start, char* end) {
-    const bool bare = style_.json && start != end &&
-                      (*start == '.' || (*start == '-' && start + 1 != end && start[1] == '.'));
-    if (bare) {
-        char* point = *start == '-' ? start + 1 : start;
-        std::copy_backward(point, end, end + 1);
-        *point = '0';
-        ++end;
-    }
-    sink_.commit(end);
-}
-
-void TableWriter::number(std::string_view digits) {
-    char* at = beginField(digits.size() + 1);
-    endNumber(at, std::copy(digits.begin(), digits.end(), at));
-}
-
-void TableWriter::frequency(double mhz) {
-    char* at = beginField(kMaxFrequencyChars + 1);
-    endNumber(at, writeFrequency(at, mhz, kDot));
-}
-
-void TableWriter::kilohertz(std::int64_t khz) {
-    char* at = beginField(kMaxIntegerChars + 2);
-    sink_.commit(writeKilohertzAsMegahertz(at, khz, kDot));
-}
-
 void TableWriter::generalNumber(double value) {
     std::string digits;
     appendNumber(digits, value, kDot);
     number(digits);
-}
-
-void TableWriter::empty() {
-    char* at = beginField(4);
-    sink_.commit(style_.json ? std::copy_n("null", 4, at) : at);
-}
-
-void TableWriter::endRow() {
-    char* at = sink_.reserve(2);
-    if (style_.json) {
-        at = std::copy_n("}\n", 2, at);
-    } else {
-        at = style_.crlf ? std::copy_n("\r\n", 2, at) : std::copy_n("\n", 1, at);
-    }
-    sink_.commit(at);
-    field_ = 0;
-    sink_.flushIfFull();
 }
 
 }  // namespace tarnvale::cli

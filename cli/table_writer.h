@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -33,19 +34,52 @@ class TableWriter {
   public:
     TableWriter(Sink& sink, std::span<const Column> columns, OutputStyle style);
 
-    void text(std::string_view value);
+    // The field writers are inline: a table of a million rows calls them ten times a row.
+    void text(std::string_view value) {
+        auto& last = lastText_[field_];
+        if (value.data() != last.data || value.size() != last.size) {
+            encode(last, value);
+        }
+        char* at = beginField(last.encoded.size());
+        sink_.commit(std::copy(last.encoded.begin(), last.encoded.end(), at));
+    }
     // A number given as the digits the CSV shows, e.g. "869.0400".
-    void number(std::string_view digits);
+    void number(std::string_view digits) {
+        char* at = beginField(digits.size() + 1);
+        endNumber(at, std::copy(digits.begin(), digits.end(), at));
+    }
     void integer(long long value) {
         char* at = beginField(kMaxIntegerChars);
         sink_.commit(writeInteger(at, value));
     }
-    void frequency(double mhz);        // four decimals
-    void kilohertz(std::int64_t khz);  // as MHz with four decimals
-    void generalNumber(double value);  // up to 15 significant digits, no trailing zeros
+    // Four decimals.
+    void frequency(double mhz) {
+        char* at = beginField(kMaxFrequencyChars + 1);
+        endNumber(at, writeFrequency(at, mhz, "."));
+    }
+    // Whole kilohertz as MHz with four decimals.
+    void kilohertz(std::int64_t khz) {
+        char* at = beginField(kMaxIntegerChars + 2);
+        sink_.commit(writeKilohertzAsMegahertz(at, khz, "."));
+    }
+    // Up to 15 significant digits, no trailing zeros.
+    void generalNumber(double value);
     // A field without a value: empty in CSV, null in JSON.
-    void empty();
-    void endRow();
+    void empty() {
+        char* at = beginField(4);
+        sink_.commit(style_.json ? std::copy_n("null", 4, at) : at);
+    }
+    void endRow() {
+        char* at = sink_.reserve(2);
+        if (style_.json) {
+            at = std::copy_n("}\n", 2, at);
+        } else {
+            at = style_.crlf ? std::copy_n("\r\n", 2, at) : std::copy_n("\n", 1, at);
+        }
+        sink_.commit(at);
+        field_ = 0;
+        sink_.flushIfFull();
+    }
 
   private:
     // Room for the field's separator or key and `valueBytes` more; returns where the value goes.
@@ -61,7 +95,12 @@ class TableWriter {
     }
     char* beginJsonField(std::size_t valueBytes);
     // Commits a number written from `start` to `end`.
-    void endNumber(char* start, char* end);
+    void endNumber(char* start, char* end) {
+        const bool bare = style_.json && start != end &&
+                          (*start == '.' || (*start == '-' && start + 1 != end && start[1] == '.'));
+        sink_.commit(bare ? leadingZero(start, end) : end);
+    }
+    static char* leadingZero(char* start, char* end);
 
     // A text field as last written, kept because the same name fills a column row after row.
     struct WrittenText {
@@ -69,6 +108,8 @@ class TableWriter {
         std::size_t size = 0;
         std::string encoded;
     };
+
+    void encode(WrittenText& last, std::string_view value) const;
 
     Sink& sink_;
     std::span<const Column> columns_;

@@ -197,10 +197,11 @@ void MainWindow::LoadChannelPlan() {
     double stop = 0;
     if (band_) {
         SetValidChannelCaption(toQString(validChannelText(*band_)));
-        const std::size_t count = channelCount(*band_);
-        state_.ChanList.resize(count);
-        for (std::size_t i = 0; i < count; ++i) {
-            state_.ChanList[i] = static_cast<WindowChannel>(channelAt(*band_, i));
+        state_.ChanList.clear();
+        for (const auto& run : band_->classic().list) {
+            for (std::size_t k = 0; k < run.count(); ++k) {
+                state_.ChanList.push_back(static_cast<WindowChannel>(run.at(k)));
+            }
         }
         start = band_->classic().window.start;
         stop = band_->classic().window.stop;
