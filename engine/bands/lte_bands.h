@@ -9,10 +9,10 @@
 // Table 5.7.3-1, and for FDD bands the default Tx-Rx separation of TS 36.101 Table 5.7.4-1
 // (downlink minus uplink, so negative where the uplink lies above the downlink).
 //
-// Source: TS 36.104 V19.2.0 (Release 19) Tables 5.5-1 and 5.7.3-1; band 47, which only the UE
-// specification lists, from TS 36.101 V18.7.0. Cross-checked row by row against a public copy of
-// TS 36.101 V18.7.0 and, for bands up to 70, a second public copy of the same tables. Bands 15
-// and 16 are reserved. The separations of bands 71, 72, 103, 106 and 111 were found in no public
+// Source: TS 36.104 V19.2.0 (Release 19) Tables 5.5-1 and 5.7.3-1; band 47, which only
+// TS 36.101 (the UE side) lists, from TS 36.101 V18.7.0. Cross-checked row by row against a public
+// copy of TS 36.101 V18.7.0 and, for bands up to 70, a second public copy of the same tables. Bands
+// 15 and 16 are reserved. The separations of bands 71, 72, 103, 106 and 111 were found in no public
 // copy of Table 5.7.4-1; they are the downlink low edge minus the uplink low edge, the rule every
 // published separation follows.
 //

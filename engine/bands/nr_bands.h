@@ -20,7 +20,7 @@
 // No public copy of TS 38.101-1 Table 5.4.4-1 was found: every duplex distance here is derived
 // from the band edges, downlink low edge minus uplink low edge, which is also what pairs the
 // first downlink channel with the first uplink channel. Bands n91 to n94 and n109 have a variable
-// duplex distance in the specification; this is the one a pairing uses here.
+// duplex distance in TS 38.101-1; this is the one a pairing uses here.
 namespace tarnvale::bands {
 
 using rows::nrFdd;
