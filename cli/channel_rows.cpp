@@ -20,11 +20,6 @@ void optionalCarrier(TableWriter& table, const std::optional<Carrier>& carrier) 
     }
 }
 
-// Classic bands are FDD bands: every channel has both carriers.
-Duplex duplexOf(BandRef band) {
-    return band.isClassic() ? Duplex::Fdd : band.carriers().duplex;
-}
-
 }  // namespace
 
 std::string_view ChannelRows::RepeatedNumber::of(double next) {
@@ -50,7 +45,7 @@ void ChannelRows::write(const ChannelRecord& r) {
     table_.number(spacing_.of(r.spacingKhz));
     optionalInteger(table_, r.downlink);
     optionalInteger(table_, r.uplink);
-    table_.text(duplexName(duplexOf(r.band)));
+    table_.text(duplexName(r.band.duplex()));
     table_.endRow();
 }
 

@@ -116,38 +116,42 @@ class Parser {
         std::ranges::reverse(args);
         app_.parse(args);
         request_.style.header = !noHeader_;
-        for (std::size_t i = 0; i < commands_.size(); ++i) {
-            if (app_.got_subcommand(subcommands_[i])) {
-                for (const auto* positional : positionals_[i]) {
-                    const auto& given = positional->results();
-                    request_.arguments.insert(request_.arguments.end(), given.begin(), given.end());
-                }
-                return commands_[i];
-            }
+        const Entry* entry = reachedEntry();
+        if (entry == nullptr) {
+            return nullptr;
         }
-        return nullptr;
+        for (const auto* positional : entry->positionals) {
+            const auto& given = positional->results();
+            request_.arguments.insert(request_.arguments.end(), given.begin(), given.end());
+        }
+        return entry->command;
     }
 
     Request& request() { return request_; }
-    std::string help(const Command* command) const {
-        for (std::size_t i = 0; i < commands_.size(); ++i) {
-            if (commands_[i] == command) {
-                return subcommands_[i]->help();
-            }
-        }
-        return app_.help();
+    // The help of the command the parse reached, or the program's.
+    std::string help() const {
+        const Entry* entry = reachedEntry();
+        return entry != nullptr ? entry->subcommand->help() : app_.help();
     }
-    // The command a failed parse had reached, if any.
+    // The command a parse reached, failed or not; nullptr before a command word.
     const Command* reached() const {
-        for (std::size_t i = 0; i < commands_.size(); ++i) {
-            if (app_.got_subcommand(subcommands_[i])) {
-                return commands_[i];
-            }
-        }
-        return nullptr;
+        const Entry* entry = reachedEntry();
+        return entry != nullptr ? entry->command : nullptr;
     }
 
   private:
+    struct Entry {
+        const Command* command;
+        CLI::App* subcommand;
+        std::vector<CLI::Option*> positionals;
+    };
+
+    const Entry* reachedEntry() const {
+        const auto found = std::ranges::find_if(
+            entries_, [this](const Entry& e) { return app_.got_subcommand(e.subcommand); });
+        return found != entries_.end() ? &*found : nullptr;
+    }
+
     void addCommand(const Command& command) {
         auto* sub = app_.add_subcommand(std::string(command.name), std::string(command.summary));
         sub->group("");  // listed in the footer with their arguments instead
@@ -168,17 +172,13 @@ class Parser {
                             std::string(option.help))
                 ->type_name(std::string(option.valueName));
         }
-        commands_.push_back(&command);
-        subcommands_.push_back(sub);
-        positionals_.push_back(std::move(positionals));
+        entries_.push_back({&command, sub, std::move(positionals)});
     }
 
     CLI::App app_;
     Request request_;
     bool noHeader_ = false;
-    std::vector<const Command*> commands_;
-    std::vector<CLI::App*> subcommands_;
-    std::vector<std::vector<CLI::Option*>> positionals_;
+    std::vector<Entry> entries_;
 };
 
 int badInput(std::string& err, std::string_view message) {
@@ -249,7 +249,7 @@ int run(std::span<const std::string_view> args, Sink& out, std::string& err) {
     try {
         command = parser.parse(std::vector<std::string>(args.begin(), end));
     } catch (const CLI::CallForHelp&) {
-        out.write(parser.help(parser.reached()));
+        out.write(parser.help());
         out.flush();
         return kExitOk;
     } catch (const CLI::CallForVersion&) {

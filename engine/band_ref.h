@@ -26,6 +26,8 @@ class BandRef {
     // The plan of a classic band (isClassic()), or of a 3GPP band (!isClassic()).
     const ClassicPlan& classic() const { return std::get<ClassicPlan>(band_->plan); }
     const CarrierPlan& carriers() const { return std::get<CarrierPlan>(band_->plan); }
+    // Every classic band pairs a forward with a reverse carrier: FDD.
+    Duplex duplex() const { return isClassic() ? Duplex::Fdd : carriers().duplex; }
 
     bool operator==(const BandRef&) const = default;
 

@@ -9,7 +9,6 @@
 // (Release 19) Tables 5.4.2.1-1 and 5.4.3.1-1, in whole kilohertz.
 namespace tarnvale {
 
-inline constexpr Channel kLastNrArfcn = 3279165;
 inline constexpr Channel kFirstGscn = 2;
 inline constexpr Channel kLastGscn = 26639;
 

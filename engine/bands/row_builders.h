@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <string_view>
 
 #include "engine/band.h"
@@ -11,10 +12,6 @@ namespace tarnvale::rows {
 
 constexpr std::int64_t khz(double mhz) {
     return static_cast<std::int64_t>(mhz * 1000 + (mhz < 0 ? -0.5 : 0.5));
-}
-
-constexpr std::int64_t smallest(std::int64_t a, std::int64_t b) {
-    return a < b ? a : b;
 }
 
 // LTE, TS 36.101 Table 5.7.3-1: F = F_low + 0.1 (N - N_Offs) MHz for N_first to N_last.
@@ -103,7 +100,7 @@ constexpr Band nrFdd(std::string_view name, double duplexMhz, InlineList<PairedR
     for (const auto& raster : rasters) {
         plan.downlink.push(nrRun(raster.downlink));
         plan.uplink.push(nrRun(raster.uplink));
-        plan.spacingKhz = smallest(plan.spacingKhz, raster.rasterKhz);
+        plan.spacingKhz = std::min(plan.spacingKhz, raster.rasterKhz);
     }
     return {Format::Nr, name, plan};
 }
@@ -119,7 +116,7 @@ constexpr Band nrOneWay(std::string_view name, Duplex duplex, InlineList<Raster,
         if (duplex != Duplex::Sdl) {
             plan.uplink.push(nrRun(raster.numbers));
         }
-        plan.spacingKhz = smallest(plan.spacingKhz, raster.rasterKhz);
+        plan.spacingKhz = std::min(plan.spacingKhz, raster.rasterKhz);
     }
     return {Format::Nr, name, plan};
 }

@@ -192,7 +192,7 @@ void LookupDialog::choose(const QModelIndex& index) {
     lblLookupStatus_->setText(QString("%1 %2: downlink %3, uplink %4, %5")
                                   .arg(toQString(r.band.formatName()), toQString(r.band.name()),
                                        carrier(r.forward, r.downlink), carrier(r.reverse, r.uplink),
-                                       toQString(duplexName(r.band.carriers().duplex))));
+                                       toQString(duplexName(r.band.duplex()))));
 }
 
 std::vector<int> LookupDialog::selectedRows() const {

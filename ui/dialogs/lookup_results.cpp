@@ -113,8 +113,7 @@ QString LookupResults::text(const Row& row, int column) const {
         case UplinkMhz:
             return r.reverse ? numbers_.frequency(r.reverse->mhz) : QString();
         default:
-            return toQString(
-                duplexName(r.band.isClassic() ? Duplex::Fdd : r.band.carriers().duplex));
+            return toQString(duplexName(r.band.duplex()));
     }
 }
 
