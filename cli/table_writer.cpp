@@ -51,6 +51,10 @@ void appendCsvField(std::string& out, std::string_view field) {
 
 TableWriter::TableWriter(Sink& sink, std::span<const Column> columns, OutputStyle style)
     : sink_(sink), columns_(columns), style_(style), lastText_(columns.size()) {
+    // Each cache starts with the empty text, encoded as any other ("" in JSON).
+    for (auto& last : lastText_) {
+        encode(last, {});
+    }
     if (style_.json || !style_.header) {
         return;
     }
@@ -61,8 +65,7 @@ TableWriter::TableWriter(Sink& sink, std::span<const Column> columns, OutputStyl
 }
 
 void TableWriter::encode(WrittenText& last, std::string_view value) const {
-    last.data = value.data();
-    last.size = value.size();
+    last.raw = value;
     last.encoded.clear();
     if (style_.json) {
         appendJsonString(last.encoded, value);

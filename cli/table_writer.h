@@ -37,7 +37,7 @@ class TableWriter {
     // The field writers are inline: a table of a million rows calls them ten times a row.
     void text(std::string_view value) {
         auto& last = lastText_[field_];
-        if (value.data() != last.data || value.size() != last.size) {
+        if (value != last.raw) {
             encode(last, value);
         }
         char* at = beginField(last.encoded.size());
@@ -103,9 +103,9 @@ class TableWriter {
     static char* leadingZero(char* start, char* end);
 
     // A text field as last written, kept because the same name fills a column row after row.
+    // It is known by its content: a caller may write different texts from one buffer.
     struct WrittenText {
-        const char* data = nullptr;
-        std::size_t size = 0;
+        std::string raw;
         std::string encoded;
     };
 

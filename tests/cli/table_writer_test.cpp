@@ -39,6 +39,27 @@ TEST(TableWriter, JsonLinesEscapeTextAndGiveNumbersALeadingDigit) {
               "{\"name\":\"tab\\u0009here\",\"mhz\":-0.25,\"pair\":-7}\n");
 }
 
+// A caller may write one buffer with new content row after row: each row gets its own text.
+TEST(TableWriter, TextsAreKnownByContentNotByWhereTheyLie) {
+    for (const bool json : {false, true}) {
+        StringSink sink;
+        TableWriter table(sink, kColumns, {.json = json, .header = false});
+        char letter = 'A';
+        for (const char next : {'A', 'C', 'C', 'D'}) {
+            letter = next;
+            table.text(std::string_view(&letter, 1));
+            table.text("");
+            table.integer(0);
+            table.endRow();
+        }
+        EXPECT_EQ(sink.text(), json ? "{\"name\":\"A\",\"mhz\":\"\",\"pair\":0}\n"
+                                      "{\"name\":\"C\",\"mhz\":\"\",\"pair\":0}\n"
+                                      "{\"name\":\"C\",\"mhz\":\"\",\"pair\":0}\n"
+                                      "{\"name\":\"D\",\"mhz\":\"\",\"pair\":0}\n"
+                                    : "A,,0\nC,,0\nC,,0\nD,,0\n");
+    }
+}
+
 // Output leaves in blocks as rows are written, not all at the end.
 TEST(TableWriter, LongOutputIsHandedOnInBlocks) {
     StringSink sink;
