@@ -3,6 +3,7 @@
 #include "cli/commands.h"
 #include "engine/band_table.h"
 #include "engine/channel_list.h"
+#include "engine/channel_record.h"
 
 // bands [FORMAT] and plan FORMAT BAND.
 namespace tarnvale::cli {
@@ -34,7 +35,7 @@ int planCommand(const Request& request, Sink& out, std::string& err) {
     table.text(band->formatName());
     table.text(band->name());
     table.text(validChannelText(*band));
-    table.integer(static_cast<long long>(channelCount(*band)));
+    table.integer(static_cast<long long>(recordCount(*band)));
     table.generalNumber(window.start);
     table.generalNumber(window.stop);
     table.endRow();

@@ -45,8 +45,9 @@ constexpr std::array<Command, 7> kCommands = {{
     {"plan",
      "FORMAT BAND",
      "a band's valid channels and band window",
-     "valid_channels names the band's channels; channel_count counts its list; the window\n"
-     "runs from its lowest to its highest carrier.",
+     "valid_channels names the band's channels; channel_count counts them (the rows of\n"
+     "`table`: the list, and uplink channels without a downlink pair); the window runs from\n"
+     "its lowest to its highest carrier.",
      2,
      2,
      "plan needs a format and a band",

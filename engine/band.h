@@ -61,6 +61,7 @@ struct ChannelRun {
     constexpr std::size_t placeOf(Channel n) const {
         return static_cast<std::size_t>((n - first) / step);
     }
+    constexpr bool operator==(const ChannelRun&) const = default;
 };
 
 // How the channels of a classic band become carriers. Sub-ranges never overlap.

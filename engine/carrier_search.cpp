@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "engine/band_table.h"
 #include "engine/carrier_plan.h"
+#include "engine/channel_list.h"
 #include "engine/conversion.h"
 #include "engine/run_union.h"
 
@@ -53,17 +55,18 @@ class Search {
     }
 
     // The places k of a run whose carriers first + k * slope may match, count of them at most.
+    // The bounds are clamped to the run while still doubles, so no target converts out of range.
     std::pair<std::int64_t, std::int64_t> places(double firstMhz, double slopeMhz,
                                                  std::size_t count) const {
-        const auto last = static_cast<std::int64_t>(count) - 1;
+        const auto last = static_cast<double>(count) - 1;
         if (slopeMhz == 0) {
-            return {0, last};
+            return {0, static_cast<std::int64_t>(last)};
         }
         const double a = (target_.lowMhz() - firstMhz) / slopeMhz;
         const double b = (target_.highMhz() - firstMhz) / slopeMhz;
-        const auto from = static_cast<std::int64_t>(std::floor(std::min(a, b))) - 1;
-        const auto to = static_cast<std::int64_t>(std::ceil(std::max(a, b))) + 1;
-        return {std::max<std::int64_t>(from, 0), std::min(to, last)};
+        const double from = std::clamp(std::floor(std::min(a, b)) - 1, 0.0, last + 1);
+        const double to = std::clamp(std::ceil(std::max(a, b)) + 1, -1.0, last);
+        return {static_cast<std::int64_t>(from), static_cast<std::int64_t>(to)};
     }
 
   private:
@@ -75,20 +78,41 @@ double carrierOf(const Conversion& c, Direction direction) {
     return direction == Direction::Forward ? c.forward : c.reverse;
 }
 
-// A classic list run lies within one sub-range, so its carriers are linear in the place; only
-// the places near the target are converted, exactly as the window converts them.
+// The part of a list run whose channels a sub-range converts: its carriers are linear in the
+// place, so only the places near the target are converted, exactly as the window converts them.
+// A run may cross sub-ranges (Secondary 800 lists 0 to 919 over two).
+std::optional<ChannelRun> pieceIn(const ChannelRun& run, const SubRange& range) {
+    const std::int64_t low = std::max<std::int64_t>(run.first, range.low);
+    const std::int64_t high = std::min<std::int64_t>(run.last, range.high);
+    const std::int64_t first = run.first + (low - run.first + run.step - 1) / run.step * run.step;
+    if (first > high) {
+        return std::nullopt;
+    }
+    const std::int64_t last = first + (high - first) / run.step * run.step;
+    return ChannelRun{static_cast<Channel>(first), run.step, static_cast<Channel>(last)};
+}
+
+void searchClassicPiece(Search& search, BandRef band, const ChannelRun& piece, std::size_t before) {
+    const auto first = convertChannel(band, piece.first);
+    const auto second = convertChannel(band, piece.at(piece.count() > 1 ? 1 : 0));
+    for (const auto direction : {Direction::Forward, Direction::Reverse}) {
+        const double slope = carrierOf(second, direction) - carrierOf(first, direction);
+        const auto [from, to] = search.places(carrierOf(first, direction), slope, piece.count());
+        for (auto k = from; k <= to; ++k) {
+            const Channel channel = piece.at(static_cast<std::size_t>(k));
+            search.offer(band, before + static_cast<std::size_t>(k), channel, direction,
+                         carrierOf(convertChannel(band, channel), direction));
+        }
+    }
+}
+
 void searchClassicBand(Search& search, BandRef band) {
+    const auto& plan = band.classic();
     std::size_t before = 0;
-    for (const auto& run : band.classic().list) {
-        const auto first = convertChannel(band, run.first);
-        const auto second = convertChannel(band, run.at(run.count() > 1 ? 1 : 0));
-        for (const auto direction : {Direction::Forward, Direction::Reverse}) {
-            const double slope = carrierOf(second, direction) - carrierOf(first, direction);
-            const auto [from, to] = search.places(carrierOf(first, direction), slope, run.count());
-            for (auto k = from; k <= to; ++k) {
-                const Channel channel = run.at(static_cast<std::size_t>(k));
-                search.offer(band, before + static_cast<std::size_t>(k), channel, direction,
-                             carrierOf(convertChannel(band, channel), direction));
+    for (const auto& run : plan.list) {
+        for (const auto& range : plan.rule.ranges) {
+            if (const auto piece = pieceIn(run, range)) {
+                searchClassicPiece(search, band, *piece, before + run.placeOf(piece->first));
             }
         }
         before += run.count();
@@ -122,28 +146,74 @@ void searchCarrierBand(Search& search, BandRef band) {
     }
 }
 
-}  // namespace
-
-std::vector<CarrierMatch> findCarriers(double frequencyMhz, double toleranceKhz,
-                                       std::optional<Format> format) {
-    const Target target{frequencyMhz * kUnitsPerMhz, toleranceKhz * kUnitsPerKhz,
-                        std::round(frequencyMhz * kUnitsPerMhz)};
-    std::vector<CarrierMatch> matches;
-    Search search(target, matches);
-    for (const auto& row : format ? bandsOf(*format) : bandTable()) {
-        const BandRef band(row);
-        const auto first = matches.size();
-        band.isClassic() ? searchClassicBand(search, band) : searchCarrierBand(search, band);
-        std::stable_sort(matches.begin() + static_cast<std::ptrdiff_t>(first), matches.end(),
-                         [](const CarrierMatch& a, const CarrierMatch& b) {
-                             return std::pair(a.index, a.direction) <
-                                    std::pair(b.index, b.direction);
-                         });
+// A search reaching above the highest carrier finds nothing, and a tolerance wider than the
+// distance to every carrier finds what that distance finds.
+std::optional<Target> targetOf(double frequencyMhz, double toleranceKhz) {
+    if (!std::isfinite(frequencyMhz) || !(toleranceKhz >= 0)) {
+        return std::nullopt;
     }
-    // Found in catalogue, list and direction order; a stable sort keeps it for ties.
+    const double highest = highestCarrierMhz();
+    const double khz = std::min(toleranceKhz, (highest + std::fabs(frequencyMhz)) * 1000);
+    if (frequencyMhz - khz / 1000 > highest || frequencyMhz + khz / 1000 < 0) {
+        return std::nullopt;
+    }
+    return Target{frequencyMhz * kUnitsPerMhz, khz * kUnitsPerKhz,
+                  std::round(frequencyMhz * kUnitsPerMhz)};
+}
+
+// Searches one band and puts what it found in list and direction order.
+void searchBand(Search& search, BandRef band, std::vector<CarrierMatch>& matches) {
+    const auto first = matches.size();
+    band.isClassic() ? searchClassicBand(search, band) : searchCarrierBand(search, band);
+    std::stable_sort(matches.begin() + static_cast<std::ptrdiff_t>(first), matches.end(),
+                     [](const CarrierMatch& a, const CarrierMatch& b) {
+                         return std::pair(a.index, a.direction) < std::pair(b.index, b.direction);
+                     });
+}
+
+// Found in catalogue, list and direction order; a stable sort keeps it for ties.
+void sortByOffset(std::vector<CarrierMatch>& matches) {
     std::stable_sort(matches.begin(), matches.end(), [](const auto& a, const auto& b) {
         return std::fabs(a.offsetKhz) < std::fabs(b.offsetKhz);
     });
+}
+
+}  // namespace
+
+double highestCarrierMhz() {
+    static const double highest = [] {
+        double top = 0;
+        for (const auto& band : bandTable()) {
+            top = std::max(top, bandWindow(BandRef(band)).stop);
+        }
+        return top;
+    }();
+    return highest;
+}
+
+std::vector<CarrierMatch> findCarriers(double frequencyMhz, double toleranceKhz,
+                                       std::optional<Format> format) {
+    std::vector<CarrierMatch> matches;
+    const auto target = targetOf(frequencyMhz, toleranceKhz);
+    if (!target) {
+        return matches;
+    }
+    Search search(*target, matches);
+    for (const auto& row : format ? bandsOf(*format) : bandTable()) {
+        searchBand(search, BandRef(row), matches);
+    }
+    sortByOffset(matches);
+    return matches;
+}
+
+std::vector<CarrierMatch> findCarriersInBand(BandRef band, double frequencyMhz,
+                                             double toleranceKhz) {
+    std::vector<CarrierMatch> matches;
+    if (const auto target = targetOf(frequencyMhz, toleranceKhz)) {
+        Search search(*target, matches);
+        searchBand(search, band, matches);
+        sortByOffset(matches);
+    }
     return matches;
 }
 

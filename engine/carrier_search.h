@@ -25,7 +25,16 @@ struct CarrierMatch {
 // `frequencyMhz`; carriers are taken at the four decimals they are shown with, and a tolerance
 // of 0 asks for equality at four decimals. A TDD channel's one carrier is a forward carrier.
 // Sorted by the size of the offset, then catalogue order, then list order, forward first.
+// Frequencies and tolerances of any size are answered: nothing lies above the highest carrier
+// of any band or below 0, and a non-finite frequency or a negative tolerance finds nothing.
 std::vector<CarrierMatch> findCarriers(double frequencyMhz, double toleranceKhz,
                                        std::optional<Format> format = {});
+
+// The highest carrier of any band, in MHz.
+double highestCarrierMhz();
+
+// The same search in one band.
+std::vector<CarrierMatch> findCarriersInBand(BandRef band, double frequencyMhz,
+                                             double toleranceKhz);
 
 }  // namespace tarnvale

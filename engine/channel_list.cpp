@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 #include <stdexcept>
-#include <utility>
+#include <tuple>
 #include <vector>
 
 #include "engine/carrier_plan.h"
@@ -26,10 +26,12 @@ void appendRun(std::string& text, const ChannelRun& run) {
     }
 }
 
-// Runs in ascending order as "first-last [step s]", joined by ", ".
+// Runs in ascending order as "first-last [step s]", joined by ", "; a run that two rasters
+// share is named once.
 std::string runsText(std::vector<ChannelRun> runs) {
-    std::ranges::sort(runs, {},
-                      [](const ChannelRun& run) { return std::pair(run.first, run.step); });
+    std::ranges::sort(
+        runs, {}, [](const ChannelRun& run) { return std::tuple(run.first, run.step, run.last); });
+    runs.erase(std::unique(runs.begin(), runs.end()), runs.end());
     std::string text;
     for (const auto& run : runs) {
         if (!text.empty()) {

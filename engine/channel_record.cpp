@@ -84,9 +84,7 @@ void addUplinkRecord(BandRef band, Channel number, std::vector<ChannelRecord>& r
         records.push_back(listedChannelRecord(band, *channelIndex(band, *downlink), *downlink));
         return;
     }
-    records.push_back({band, std::nullopt, number, std::nullopt,
-                       carrier(carrierKhz(plan.uplink, number)), std::nullopt,
-                       static_cast<double>(plan.spacingKhz), std::nullopt, number});
+    records.push_back(unpairedUplinkRecord(band, number));
 }
 
 }  // namespace
@@ -112,6 +110,37 @@ std::vector<ChannelRecord> channelRecords(BandRef band, Channel number) {
 void forEachListedChannel(BandRef band, const std::function<void(Channel)>& visit) {
     const auto numbers = numbersOf(listedRuns(band.carriers()));
     forEachInUnion(numbers.view(), visit);
+}
+
+void forEachUnpairedUplink(BandRef band, const std::function<void(Channel)>& visit) {
+    if (band.duplex() != Duplex::Fdd || band.isClassic()) {
+        return;
+    }
+    const auto& plan = band.carriers();
+    forEachInUnion(numbersOf(plan.uplink).view(), [&](Channel uplink) {
+        if (!downlinkOf(plan, uplink)) {
+            visit(uplink);
+        }
+    });
+}
+
+ChannelRecord unpairedUplinkRecord(BandRef band, Channel uplink) {
+    const auto& plan = band.carriers();
+    return {band,
+            std::nullopt,
+            uplink,
+            std::nullopt,
+            carrier(carrierKhz(plan.uplink, uplink)),
+            std::nullopt,
+            static_cast<double>(plan.spacingKhz),
+            std::nullopt,
+            uplink};
+}
+
+std::size_t recordCount(BandRef band) {
+    std::size_t count = channelCount(band);
+    forEachUnpairedUplink(band, [&count](Channel) { ++count; });
+    return count;
 }
 
 }  // namespace tarnvale

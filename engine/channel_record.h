@@ -35,6 +35,16 @@ struct ChannelRecord {
 // Calls visit(channel) for every channel of a 3GPP band's list, in ascending order.
 void forEachListedChannel(BandRef band, const std::function<void(Channel)>& visit);
 
+// Calls visit(channel) for every uplink channel of an FDD band that has no downlink pair, in
+// ascending order: n91, n93 and n110 have more uplink than downlink spectrum.
+void forEachUnpairedUplink(BandRef band, const std::function<void(Channel)>& visit);
+
+// The record of an uplink channel without a downlink pair: no index, no downlink carrier.
+ChannelRecord unpairedUplinkRecord(BandRef band, Channel uplink);
+
+// How many records forEachChannelRecord visits.
+std::size_t recordCount(BandRef band);
+
 // The record of the channel at `index` of the band's list.
 ChannelRecord listedChannelRecord(BandRef band, std::size_t index, Channel channel);
 
@@ -43,7 +53,8 @@ ChannelRecord listedChannelRecord(BandRef band, std::size_t index, Channel chann
 // channels).
 std::vector<ChannelRecord> channelRecords(BandRef band, Channel number);
 
-// Calls visit(record) for every channel of the band's list, in list order.
+// Calls visit(record) for every channel of the band: its list in list order, then its uplink
+// channels without a downlink pair.
 template <typename Visit>
 void forEachChannelRecord(BandRef band, Visit&& visit) {
     std::size_t index = 0;
@@ -57,6 +68,7 @@ void forEachChannelRecord(BandRef band, Visit&& visit) {
     }
     forEachListedChannel(
         band, [&](Channel channel) { visit(listedChannelRecord(band, index++, channel)); });
+    forEachUnpairedUplink(band, [&](Channel uplink) { visit(unpairedUplinkRecord(band, uplink)); });
 }
 
 }  // namespace tarnvale

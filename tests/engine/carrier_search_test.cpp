@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
 
+#include "engine/band_table.h"
 #include "engine/channel_list.h"
 #include "engine/conversion.h"
 #include "test_bands.h"
@@ -64,6 +66,38 @@ TEST(CarrierSearch, ToleranceWidensAndResultsSortByOffset) {
               (std::vector<std::string>{"CDMA/TACS (Japan)/724/F", "CDMA/Cell 800/991/F",
                                         "IS-136/Cell 800/991/F", "AMPS/Cell 800/991/F",
                                         "CDMA/TACS (Japan)/723/F", "CDMA/TACS (Japan)/725/F"}));
+}
+
+// Secondary 800 lists 0 to 919 as one run over two rules: 720 starts the second.
+TEST(CarrierSearch, AListRunOverTwoRulesIsSearchedUnderEach) {
+    for (const double mhz : {935.0, 896.0}) {
+        const auto found = describe(findCarriers(mhz, 0, Format::Cdma));
+        EXPECT_NE(std::ranges::find(found, mhz == 935.0 ? "CDMA/Secondary 800/720/F"
+                                                        : "CDMA/Secondary 800/720/R"),
+                  found.end())
+            << mhz;
+    }
+}
+
+// Frequencies and tolerances far past every band are answered without overflow: nothing
+// beyond the tolerance's reach, and every carrier for a tolerance that reaches them all.
+TEST(CarrierSearch, HugeFrequenciesAndTolerancesAreBounded) {
+    EXPECT_TRUE(findCarriers(1e29, 0).empty());
+    EXPECT_TRUE(findCarriers(1e29, 1e20).empty());
+    EXPECT_TRUE(findCarriers(-1e29, 1e20).empty());
+    EXPECT_TRUE(findCarriers(70905, 300).empty());
+    EXPECT_EQ(describe(findCarriers(70905, 400)).front(), "NR/n263/2794243/F");
+    EXPECT_TRUE(findCarriers(std::nan(""), 1).empty());
+    EXPECT_TRUE(findCarriers(2000, -1).empty());
+    const auto all = findCarriers(2000, 1e20, Format::Gsm).size();
+    std::size_t carriers = 0;
+    for (const auto& band : bandsOf(Format::Gsm)) {
+        carriers += 2 * channelCount(BandRef(band));
+    }
+    EXPECT_EQ(all, carriers);
+    EXPECT_EQ(findCarriers(2000, 1e25, Format::Gsm).size(), carriers);
+    EXPECT_EQ(findCarriers(1e6, 1e25, Format::Gsm).size(), carriers);
+    EXPECT_EQ(findCarriers(1e29, 1e35, Format::Gsm).size(), carriers);
 }
 
 TEST(CarrierSearch, EveryListedCarrierFindsItself) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "engine/band_table.h"
@@ -143,6 +144,8 @@ TEST(Generations, FirstAndLastChannels) {
         {"NR", "n78", 620000, 653333, "3300.0000", "3799.9950", Duplex::Tdd},
         {"NR", "n29", 143400, 145600, "717.0000", "728.0000", Duplex::Sdl},
         {"NR", "n80", 342000, 357000, "1710.0000", "1785.0000", Duplex::Sul},
+        // Release 18 moved n102's first channel down to the band edge, as n96 has it.
+        {"NR", "n102", 795000, 828333, "5925.0000", "6424.9950", Duplex::Tdd},
         {"NR", "n258", 2016667, 2070832, "24250.0800", "27499.9800", Duplex::Tdd},
         {"UMTS", "Band I", 10562, 10838, "2112.4000", "2167.6000", Duplex::Fdd},
         {"UMTS", "Band XXXII", 6617, 7012, "1454.4000", "1489.5000", Duplex::Sdl},
@@ -177,6 +180,37 @@ TEST(Generations, SeveralRastersCountEachChannelOnce) {
     EXPECT_FALSE(channelIndex(n90, 499201));
     const auto n263 = bandNamed("NR", "n263");
     EXPECT_EQ(channelCount(n263), 138u + 34u);  // the 480 kHz raster misses the 120 kHz one
+}
+
+// n28's <20> raster has one more channel pair, for a 40 MHz channel, off its 20-number step.
+TEST(Generations, BandNotesAddTheirChannels) {
+    const auto n28 = bandNamed("NR", "n28");
+    const auto records = channelRecords(n28, 155608);
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].uplink, 144608);
+    EXPECT_EQ(formatFrequency(records[0].forward->mhz, "."), "778.0400");
+    EXPECT_EQ(formatFrequency(records[0].reverse->mhz, "."), "723.0400");
+    EXPECT_FALSE(channelIndex(n28, 155628));
+    // n263's 480 and 960 kHz rasters share one run, which its text names once.
+    EXPECT_EQ(validChannelText(bandNamed("NR", "n263")),
+              "2564083-2794243 [step 1680], 2566603-2788363 [step 6720]");
+}
+
+// n91, n93 and n110 have more uplink spectrum than downlink: the uplink channels without a pair
+// are rows of the band too, after its list.
+TEST(Generations, UplinkChannelsWithoutAPairAreRowsOfTheBand) {
+    for (const auto& [name, unpaired, first] :
+         {std::tuple{"n91", 250u, 167420}, {"n93", 300u, 177020}, {"n110", 20u, 278620}}) {
+        const auto band = bandNamed("NR", name);
+        std::vector<ChannelRecord> rows;
+        forEachChannelRecord(band, [&rows](const ChannelRecord& r) { rows.push_back(r); });
+        EXPECT_EQ(rows.size(), channelCount(band) + unpaired) << name;
+        EXPECT_EQ(recordCount(band), rows.size()) << name;
+        const auto& firstUnpaired = rows[channelCount(band)];
+        EXPECT_EQ(firstUnpaired.channel, first) << name;
+        EXPECT_FALSE(firstUnpaired.index || firstUnpaired.downlink || firstUnpaired.forward);
+        EXPECT_EQ(firstUnpaired.uplink, first);
+    }
 }
 
 TEST(Generations, OneNumberInSeveralBands) {
