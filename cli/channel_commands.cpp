@@ -5,6 +5,7 @@
 #include "cli/commands.h"
 #include "engine/band_table.h"
 #include "engine/channel_list.h"
+#include "engine/input_text.h"
 #include "engine/lookup.h"
 #include "engine/number_text.h"
 
@@ -13,12 +14,11 @@ namespace tarnvale::cli {
 namespace {
 
 std::optional<Channel> readChannel(std::string_view text, std::string& err) {
-    const auto channel = parseChannel(text);
-    if (!channel) {
-        err += "tarnvale-cli: \"" + std::string(text) +
-               "\" is not a channel number (a whole number)\n";
+    auto reading = readChannelNumber(text);
+    if (!reading.value) {
+        err += "tarnvale-cli: " + reading.problem + "\n";
     }
-    return channel;
+    return reading.value;
 }
 
 }  // namespace

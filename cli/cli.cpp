@@ -168,9 +168,11 @@ class Parser {
             positionals.push_back(option);
         }
         for (const auto& option : command.options) {
+            // Given twice, the last one counts, as in most tools.
             sub->add_option(std::string(option.flag), request_.*option.value,
                             std::string(option.help))
-                ->type_name(std::string(option.valueName));
+                ->type_name(std::string(option.valueName))
+                ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
         }
         entries_.push_back({&command, sub, std::move(positionals)});
     }

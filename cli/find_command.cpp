@@ -4,27 +4,30 @@
 #include "cli/carrier_rows.h"
 #include "cli/commands.h"
 #include "engine/carrier_search.h"
+#include "engine/input_text.h"
 #include "engine/number_text.h"
 
 // find FREQUENCY_MHZ [--tolerance-khz K] [--format FORMAT].
 namespace tarnvale::cli {
 namespace {
 
-std::optional<double> readNumber(std::string_view text, std::string_view what, std::string& err) {
-    const auto value = parseNumber(text, ".");
-    if (!value) {
-        err += "tarnvale-cli: \"" + std::string(text) + "\" is not a " + std::string(what) +
-               " (a plain decimal number such as 869.04)\n";
+std::optional<double> readFrequency(std::string_view text, std::string& err) {
+    const auto reading = readFrequencyMhz(text, ".");
+    if (!reading.value) {
+        err += "tarnvale-cli: " + reading.problem + "\n";
     }
-    return value;
+    return reading.value;
 }
 
 std::optional<double> readTolerance(const Request& request, std::string& err) {
     if (!request.toleranceKhz) {
         return 0.0;
     }
-    const auto khz = readNumber(*request.toleranceKhz, "tolerance in kHz", err);
-    if (khz && *khz < 0) {
+    const auto khz = parseNumber(*request.toleranceKhz, ".");
+    if (!khz) {
+        err += "tarnvale-cli: \"" + *request.toleranceKhz +
+               "\" is not a tolerance in kHz (a plain decimal number such as 15)\n";
+    } else if (*khz < 0) {
         err += "tarnvale-cli: the tolerance must not be negative\n";
         return std::nullopt;
     }
@@ -34,7 +37,7 @@ std::optional<double> readTolerance(const Request& request, std::string& err) {
 }  // namespace
 
 int findCommand(const Request& request, Sink& out, std::string& err) {
-    const auto mhz = readNumber(request.arguments[0], "frequency in MHz", err);
+    const auto mhz = readFrequency(request.arguments[0], err);
     if (!mhz) {
         return kExitBadInput;
     }

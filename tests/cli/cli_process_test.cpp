@@ -154,6 +154,48 @@ TEST(CliProcess, FindRejectsBadNumbers) {
     }
 }
 
+// Negative numbers are bad input, and the window and the tool word a refusal alike.
+TEST(CliProcess, NegativeAndOverlongNumbersAreRefusedWithTheirReason) {
+    const struct {
+        std::vector<std::string> args;
+        const char* message;
+    } rows[] = {
+        {{"lookup", "-5"}, "-5 is not a channel number: channel numbers are not negative"},
+        {{"convert", "LTE", "3", "-1300"},
+         "-1300 is not a channel number: channel numbers are not negative"},
+        {{"lookup", "4294967296"}, "4294967296 is too large for a channel number"},
+        {{"find", "-1842.5"}, "-1842.5 is not a frequency: frequencies are not negative"},
+        {{"find", "900", "--tolerance-khz", "x"},
+         "\"x\" is not a tolerance in kHz (a plain decimal number such as 15)"},
+    };
+    for (const auto& row : rows) {
+        const auto r = cli(row.args);
+        EXPECT_EQ(r.status, 2) << row.args[1];
+        EXPECT_EQ(r.err, "tarnvale-cli: " + std::string(row.message) + "\n");
+    }
+}
+
+// Given twice, an option's last value counts.
+TEST(CliProcess, ARepeatedOptionTakesItsLastValue) {
+    const auto exact = cli({"find", "869.04", "--tolerance-khz", "100", "--tolerance-khz", "0"});
+    EXPECT_EQ(exact.status, 0) << exact.err;
+    EXPECT_EQ(lines(exact.out).size(), 4u);
+    const auto nr = cli({"--no-header", "lookup", "--format", "LTE", "--format", "NR", "632628"});
+    EXPECT_EQ(lines(nr.out).size(), 2u);
+    EXPECT_EQ(nr.out.substr(0, 7), "NR,n77,");
+}
+
+// Far past every band: nothing, or every carrier for a tolerance that reaches them all.
+TEST(CliProcess, FindAnswersHugeNumbersWithoutOverflow) {
+    const auto far = cli({"find", "99999999999999999999999999999"});
+    EXPECT_EQ(lines(far.out).size(), 1u);
+    for (const char* khz : {"100000000000000000000", "1000000000000000000000000"}) {
+        const auto all =
+            cli({"--no-header", "find", "2000", "--tolerance-khz", khz, "--format", "AMPS"});
+        EXPECT_EQ(lines(all.out).size(), 2u * 832u) << khz;
+    }
+}
+
 TEST(CliProcess, TableWalksBandsInListOrder) {
     const auto band = lines(cli({"table", "CDMA", "NMT450"}).out);
     ASSERT_EQ(band.size(), 1294u);

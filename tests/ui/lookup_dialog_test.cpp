@@ -131,7 +131,15 @@ TEST_F(Lookup, TextThatIsNeitherSaysWhy) {
     EXPECT_EQ(status(), "99999999999 is too large for a channel number");
     ask("-5");
     EXPECT_EQ(table->model()->rowCount(), 0);
-    EXPECT_EQ(status(), "No band has channel -5");
+    EXPECT_EQ(status(), "-5 is not a channel number: channel numbers are not negative");
+    ask("-1842.5 MHz");
+    EXPECT_EQ(status(), "-1842.5 is not a frequency: frequencies are not negative");
+    // Past every band: nothing, and the number as typed rather than its binary digits.
+    ask("100000000000000000000000000.0");
+    EXPECT_EQ(table->model()->rowCount(), 0);
+    EXPECT_EQ(status(),
+              "No carrier at 100000000000000000000000000.0 MHz: the highest carrier "
+              "of any band is at 70904.6400 MHz");
     ask("");
     EXPECT_EQ(status(), "Type a channel number or a frequency in MHz");
     EXPECT_FALSE(part<QPushButton>("cmdSave")->isEnabled());

@@ -159,11 +159,16 @@ void LookupDialog::lookUp() {
         case LookupQuery::Kind::Frequency: {
             const double khz = spnTolerance_->value();
             results_->showCarriers(findCarriers(query.frequencyMhz, khz, format));
-            const QString at = numbers_.frequency(query.frequencyMhz) + " MHz";
+            // A frequency past every band is echoed as typed: its digits may be many.
+            const bool beyond = query.frequencyMhz > highestCarrierMhz();
+            const QString at =
+                (beyond ? query.frequencyText : numbers_.frequency(query.frequencyMhz)) + " MHz";
+            const QString highest = QString(": the highest carrier of any band is at %1 MHz")
+                                        .arg(numbers_.frequency(highestCarrierMhz()));
             const int found = results_->rowCount();
             lblLookupStatus_->setText(
                 found == 0
-                    ? "No carrier at " + at
+                    ? "No carrier at " + at + (beyond ? highest : QString())
                     : QString("%1 %2 %3")
                           .arg(plural(found, "carrier", "carriers"),
                                khz == 0 ? "at" : "within " + numbers_.number(khz) + " kHz of", at));

@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 
+#include "engine/input_text.h"
 #include "engine/number_text.h"
 #include "ui/main/locale_numbers.h"
 
@@ -36,19 +37,24 @@ LookupQuery readLookupQuery(const QString& text, const LocaleNumbers& numbers) {
         if (!mhz) {
             return unreadable(QString("“%1” is not a frequency in MHz").arg(text.trimmed()));
         }
+        if (const auto refusal = frequencyRefusal(*mhz, number.toStdString())) {
+            return unreadable(toQString(*refusal));
+        }
         LookupQuery query;
         query.kind = LookupQuery::Kind::Frequency;
         query.frequencyMhz = *mhz;
-        return query;
-    }
-    if (const auto channel = parseChannel(number.toStdString())) {
-        LookupQuery query;
-        query.kind = LookupQuery::Kind::Channel;
-        query.channel = *channel;
+        query.frequencyText = number;
         return query;
     }
     if (wholeNumber.match(number).hasMatch()) {
-        return unreadable(QString("%1 is too large for a channel number").arg(number));
+        const auto channel = readChannelNumber(number.toStdString());
+        if (!channel.value) {
+            return unreadable(toQString(channel.problem));
+        }
+        LookupQuery query;
+        query.kind = LookupQuery::Kind::Channel;
+        query.channel = *channel.value;
+        return query;
     }
     return unreadable(
         QString("“%1” is neither a channel number nor a frequency in MHz").arg(text.trimmed()));
