@@ -26,6 +26,26 @@ inline std::vector<std::string> lines(const std::string& text) {
     return result;
 }
 
+// The fields of one RFC 4180 line.
+inline std::vector<std::string> csvFields(const std::string& line) {
+    std::vector<std::string> fields(1);
+    bool quoted = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (quoted && c == '"' && i + 1 < line.size() && line[i + 1] == '"') {
+            fields.back() += '"';
+            ++i;
+        } else if (c == '"') {
+            quoted = !quoted;
+        } else if (c == ',' && !quoted) {
+            fields.emplace_back();
+        } else {
+            fields.back() += c;
+        }
+    }
+    return fields;
+}
+
 inline constexpr const char* kChannelHeader =
     "format,band,index,channel,forward_mhz,reverse_mhz,gap_mhz,spacing_khz,dl_channel,ul_channel,"
     "duplex";
