@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
     auto* layout = new QVBoxLayout(&window);
     layout->addWidget(new QLabel("Tarnvale"));
     window.resize(540, 460);
-    tarnvale::bench::exitOnFirstPaint(&window);
+    tarnvale::bench::exitAfterFirstPaint(&window);
     window.show();
     return QApplication::exec();
 }

@@ -1,4 +1,5 @@
-// Starts the program as its own main does, and ends it when the main window is first painted.
+// Starts the program as its own main does, and ends it half a second after the main window is
+// first painted.
 #include <QApplication>
 
 #include "first_paint.h"
@@ -14,7 +15,7 @@ int main(int argc, char** argv) {
     tarnvale::installFontSubstitutions();
     tarnvale::QtAlerts alerts;
     tarnvale::MainWindow window(alerts);
-    tarnvale::bench::exitOnFirstPaint(&window);
+    tarnvale::bench::exitAfterFirstPaint(&window);
     window.Form_Load();
     return QApplication::exec();
 }
