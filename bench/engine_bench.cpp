@@ -4,8 +4,6 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/channel_rows.h"
-#include "cli/cli.h"
 #include "engine/band_table.h"
 #include "engine/carrier_search.h"
 #include "engine/channel_list.h"
@@ -13,13 +11,14 @@
 #include "engine/conversion.h"
 #include "engine/lookup.h"
 #include "engine/number_text.h"
+#include "report/channel_rows.h"
 
 namespace {
 
 using namespace tarnvale;
 
 // Output handed on block by block and dropped, as a pipe to /dev/null takes it.
-class DroppingSink : public cli::Sink {
+class DroppingSink : public report::Sink {
   public:
     std::size_t bytes = 0;
 
@@ -50,7 +49,7 @@ std::vector<Band> classicBands() {
 void convertAndFormat(benchmark::State& state, std::span<const Band> bands) {
     for (auto _ : state) {
         DroppingSink out;
-        cli::ChannelRows rows(out, {});
+        report::ChannelRows rows(out, {});
         for (const auto& band : bands) {
             forEachChannelRecord(BandRef(band), [&rows](const ChannelRecord& r) { rows.write(r); });
         }
@@ -76,17 +75,6 @@ void BM_ConvertAndFormatEveryFormat(benchmark::State& state) {
     convertAndFormat(state, bandTable());
 }
 BENCHMARK(BM_ConvertAndFormatEveryFormat)->Unit(benchmark::kMillisecond);
-
-// What reading a command line costs before any row is written.
-void BM_ParseACommandLine(benchmark::State& state) {
-    const std::vector<std::string_view> args = {"convert", "GSM", "DCS 1800", "512"};
-    std::string err;
-    for (auto _ : state) {
-        DroppingSink out;
-        benchmark::DoNotOptimize(cli::run(args, out, err));
-    }
-}
-BENCHMARK(BM_ParseACommandLine)->Unit(benchmark::kMicrosecond);
 
 // Every channel of every classic band read from its runs, as the window fills its list.
 void BM_BuildAllChannelLists(benchmark::State& state) {

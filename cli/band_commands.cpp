@@ -1,5 +1,5 @@
 #include "cli/band_names.h"
-#include "cli/columns.h"
+#include "report/columns.h"
 #include "cli/commands.h"
 #include "engine/band_table.h"
 #include "engine/channel_list.h"
@@ -7,7 +7,7 @@
 
 // bands [FORMAT] and plan FORMAT BAND.
 namespace tarnvale::cli {
-int bandsCommand(const Request& request, Sink& out, std::string& err) {
+int bandsCommand(const Request& request, report::Sink& out, std::string& err) {
     std::span<const Band> bands = bandTable();
     if (!request.arguments.empty()) {
         const auto format = resolveFormat(request.arguments[0], err);
@@ -16,7 +16,7 @@ int bandsCommand(const Request& request, Sink& out, std::string& err) {
         }
         bands = bandsOf(*format);
     }
-    TableWriter table(out, kBandColumns, request.style);
+    report::TableWriter table(out, report::kBandColumns, request.style);
     for (const auto& band : bands) {
         table.text(formatName(band.format));
         table.text(band.name);
@@ -25,13 +25,13 @@ int bandsCommand(const Request& request, Sink& out, std::string& err) {
     return kExitOk;
 }
 
-int planCommand(const Request& request, Sink& out, std::string& err) {
+int planCommand(const Request& request, report::Sink& out, std::string& err) {
     const auto band = resolveBand(request.arguments[0], request.arguments[1], err);
     if (!band) {
         return kExitBadInput;
     }
     const auto window = bandWindow(*band);
-    TableWriter table(out, kPlanColumns, request.style);
+    report::TableWriter table(out, report::kPlanColumns, request.style);
     table.text(band->formatName());
     table.text(band->name());
     table.text(validChannelText(*band));

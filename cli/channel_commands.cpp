@@ -1,7 +1,7 @@
 #include <optional>
 
 #include "cli/band_names.h"
-#include "cli/channel_rows.h"
+#include "report/channel_rows.h"
 #include "cli/commands.h"
 #include "engine/band_table.h"
 #include "engine/channel_list.h"
@@ -24,12 +24,12 @@ std::optional<Channel> readChannel(std::string_view text, std::string& err) {
 }  // namespace
 
 // Channels that are fine are printed even when others are not, so nothing is lost to one typo.
-int convertCommand(const Request& request, Sink& out, std::string& err) {
+int convertCommand(const Request& request, report::Sink& out, std::string& err) {
     const auto band = resolveBand(request.arguments[0], request.arguments[1], err);
     if (!band) {
         return kExitBadInput;
     }
-    ChannelRows rows(out, request.style);
+    report::ChannelRows rows(out, request.style);
     int status = kExitOk;
     for (std::size_t i = 2; i < request.arguments.size(); ++i) {
         const auto channel = readChannel(request.arguments[i], err);
@@ -50,7 +50,7 @@ int convertCommand(const Request& request, Sink& out, std::string& err) {
     return status;
 }
 
-int tableCommand(const Request& request, Sink& out, std::string& err) {
+int tableCommand(const Request& request, report::Sink& out, std::string& err) {
     std::span<const Band> bands = bandTable();
     std::optional<BandRef> one;
     if (request.arguments.size() == 2) {
@@ -66,14 +66,14 @@ int tableCommand(const Request& request, Sink& out, std::string& err) {
         }
         bands = bandsOf(*format);
     }
-    ChannelRows rows(out, request.style);
+    report::ChannelRows rows(out, request.style);
     for (const auto& band : bands) {
         forEachChannelRecord(BandRef(band), [&rows](const ChannelRecord& r) { rows.write(r); });
     }
     return kExitOk;
 }
 
-int lookupCommand(const Request& request, Sink& out, std::string& err) {
+int lookupCommand(const Request& request, report::Sink& out, std::string& err) {
     std::optional<Format> format;
     if (request.format) {
         format = resolveFormat(*request.format, err);
@@ -81,7 +81,7 @@ int lookupCommand(const Request& request, Sink& out, std::string& err) {
             return kExitBadInput;
         }
     }
-    ChannelRows rows(out, request.style);
+    report::ChannelRows rows(out, request.style);
     int status = kExitOk;
     for (const auto& text : request.arguments) {
         const auto channel = readChannel(text, err);

@@ -235,7 +235,7 @@ int checkCount(const Command& command, const Request& request, std::string& err)
 
 }  // namespace
 
-int run(std::span<const std::string_view> args, Sink& out, std::string& err) {
+int run(std::span<const std::string_view> args, report::Sink& out, std::string& err) {
     const auto word = commandWord(args);
     const bool known = word && std::ranges::any_of(commandTable(), [&](const Command& c) {
                            return c.name == *word;
@@ -275,7 +275,7 @@ int run(std::span<const std::string_view> args, Sink& out, std::string& err) {
         const int status = command->run(request, out, err);
         out.flush();
         return status;
-    } catch (const WriteError& e) {
+    } catch (const report::WriteError& e) {
         err += "tarnvale-cli: cannot write the output: " + std::string(e.what()) + "\n";
         return kExitFailure;
     }

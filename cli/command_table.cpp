@@ -1,7 +1,7 @@
 #include <array>
 #include <limits>
 
-#include "cli/columns.h"
+#include "report/columns.h"
 #include "cli/commands.h"
 
 namespace tarnvale::cli {
@@ -39,7 +39,7 @@ constexpr std::array<Command, 7> kCommands = {{
      1,
      "",
      {},
-     kBandColumns,
+     report::kBandColumns,
      "tarnvale-cli bands NR",
      bandsCommand},
     {"plan",
@@ -52,7 +52,7 @@ constexpr std::array<Command, 7> kCommands = {{
      2,
      "plan needs a format and a band",
      {},
-     kPlanColumns,
+     report::kPlanColumns,
      "tarnvale-cli plan CDMA \"TACS (Japan)\"",
      planCommand},
     {"convert",
@@ -63,7 +63,7 @@ constexpr std::array<Command, 7> kCommands = {{
      kAny,
      "convert needs a format, a band and channels",
      {},
-     kChannelColumns,
+     report::kChannelColumns,
      "tarnvale-cli convert LTE 3 1300",
      convertCommand},
     {"table",
@@ -74,22 +74,22 @@ constexpr std::array<Command, 7> kCommands = {{
      2,
      "",
      {},
-     kChannelColumns,
+     report::kChannelColumns,
      "tarnvale-cli table WCDMA \"Band I\"",
      tableCommand},
     {"lookup", "CHANNEL...", "every band that has a channel number, downlink or uplink",
-     kChannelDetails, 1, kAny, "lookup needs channel numbers", kLookupOptions, kChannelColumns,
+     kChannelDetails, 1, kAny, "lookup needs channel numbers", kLookupOptions, report::kChannelColumns,
      "tarnvale-cli lookup 512", lookupCommand},
     {"find", "FREQUENCY_MHZ", "every carrier at or near a frequency",
      "Carriers are compared at four decimals, sorted by offset, then catalogue and list order;\n"
      "direction is forward (downlink) or reverse (uplink); a TDD channel's carrier is forward.\n"
      "offset_khz is the carrier minus the frequency asked for.",
-     1, 1, "find needs a frequency in MHz", kFindOptions, kFindColumns,
+     1, 1, "find needs a frequency in MHz", kFindOptions, report::kFindColumns,
      "tarnvale-cli find 869.05 --tolerance-khz 15", findCommand},
     {"gscn", "[NUMBER...]", "SS block frequencies of NR GSCNs",
      "With --band, the band's GSCNs for each SS block subcarrier spacing, with the columns\n"
      "band, scs_khz, ssb_pattern, gscn, frequency_mhz.",
-     0, kAny, "", kGscnOptions, kGscnColumns, "tarnvale-cli gscn 2156", gscnCommand},
+     0, kAny, "", kGscnOptions, report::kGscnColumns, "tarnvale-cli gscn 2156", gscnCommand},
 }};
 
 }  // namespace

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/sink.h"
-#include "cli/table_writer.h"
+#include "report/sink.h"
+#include "report/table_writer.h"
 
 namespace tarnvale::cli {
 
@@ -22,7 +22,7 @@ struct Request {
     std::optional<std::string> toleranceKhz;
     std::optional<std::string> format;
     std::optional<std::string> band;
-    OutputStyle style;
+    report::OutputStyle style;
 };
 
 // An option that takes a value.
@@ -43,21 +43,21 @@ struct Command {
     std::size_t maxArguments;
     std::string_view whenTooFew;  // the message for too few arguments
     std::span<const ValueOption> options;
-    std::span<const Column> columns;
+    std::span<const report::Column> columns;
     std::string_view example;
     // Runs the command; standard output goes to `out`, messages to `err`; returns the status.
-    int (*run)(const Request& request, Sink& out, std::string& err);
+    int (*run)(const Request& request, report::Sink& out, std::string& err);
 };
 
 // Every command, in the order the help lists them.
 std::span<const Command> commandTable();
 
-int bandsCommand(const Request& request, Sink& out, std::string& err);
-int planCommand(const Request& request, Sink& out, std::string& err);
-int convertCommand(const Request& request, Sink& out, std::string& err);
-int tableCommand(const Request& request, Sink& out, std::string& err);
-int lookupCommand(const Request& request, Sink& out, std::string& err);
-int findCommand(const Request& request, Sink& out, std::string& err);
-int gscnCommand(const Request& request, Sink& out, std::string& err);
+int bandsCommand(const Request& request, report::Sink& out, std::string& err);
+int planCommand(const Request& request, report::Sink& out, std::string& err);
+int convertCommand(const Request& request, report::Sink& out, std::string& err);
+int tableCommand(const Request& request, report::Sink& out, std::string& err);
+int lookupCommand(const Request& request, report::Sink& out, std::string& err);
+int findCommand(const Request& request, report::Sink& out, std::string& err);
+int gscnCommand(const Request& request, report::Sink& out, std::string& err);
 
 }  // namespace tarnvale::cli

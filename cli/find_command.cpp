@@ -1,7 +1,7 @@
 #include <optional>
 
 #include "cli/band_names.h"
-#include "cli/carrier_rows.h"
+#include "report/carrier_rows.h"
 #include "cli/commands.h"
 #include "engine/carrier_search.h"
 #include "engine/input_text.h"
@@ -36,7 +36,7 @@ std::optional<double> readTolerance(const Request& request, std::string& err) {
 
 }  // namespace
 
-int findCommand(const Request& request, Sink& out, std::string& err) {
+int findCommand(const Request& request, report::Sink& out, std::string& err) {
     const auto mhz = readFrequency(request.arguments[0], err);
     if (!mhz) {
         return kExitBadInput;
@@ -49,7 +49,7 @@ int findCommand(const Request& request, Sink& out, std::string& err) {
     if (request.format && !(format = resolveFormat(*request.format, err))) {
         return kExitBadInput;
     }
-    CarrierRows rows(out, request.style);
+    report::CarrierRows rows(out, request.style);
     for (const auto& match : findCarriers(*mhz, *khz, format)) {
         rows.write(match);
     }

@@ -1,5 +1,5 @@
 #include "cli/band_names.h"
-#include "cli/columns.h"
+#include "report/columns.h"
 #include "cli/commands.h"
 #include "engine/gscn.h"
 #include "engine/nr_raster.h"
@@ -9,7 +9,7 @@
 namespace tarnvale::cli {
 namespace {
 
-int bandEntries(const Request& request, Sink& out, std::string& err) {
+int bandEntries(const Request& request, report::Sink& out, std::string& err) {
     if (!request.arguments.empty()) {
         err += "tarnvale-cli: gscn takes GSCNs or --band, not both\n";
         return kExitBadInput;
@@ -18,7 +18,7 @@ int bandEntries(const Request& request, Sink& out, std::string& err) {
     if (!band) {
         return kExitBadInput;
     }
-    TableWriter table(out, kBandGscnColumns, request.style);
+    report::TableWriter table(out, report::kBandGscnColumns, request.style);
     forEachGscn(*band, [&](const GscnEntry& entry) {
         table.text(band->name());
         table.integer(entry.scsKhz);
@@ -33,7 +33,7 @@ int bandEntries(const Request& request, Sink& out, std::string& err) {
 }  // namespace
 
 // GSCNs that are fine are printed even when others are not, as convert does.
-int gscnCommand(const Request& request, Sink& out, std::string& err) {
+int gscnCommand(const Request& request, report::Sink& out, std::string& err) {
     if (request.band) {
         return bandEntries(request, out, err);
     }
@@ -41,7 +41,7 @@ int gscnCommand(const Request& request, Sink& out, std::string& err) {
         err += "tarnvale-cli: gscn needs GSCNs or --band NAME\n";
         return kExitBadInput;
     }
-    TableWriter table(out, kGscnColumns, request.style);
+    report::TableWriter table(out, report::kGscnColumns, request.style);
     int status = kExitOk;
     for (const auto& text : request.arguments) {
         const auto gscn = parseChannel(text);

@@ -10,7 +10,7 @@
 
 int main(int argc, char** argv) {
     const std::vector<std::string_view> args(argv + 1, argv + argc);
-    tarnvale::cli::FileSink out(STDOUT_FILENO);
+    tarnvale::report::FileSink out(STDOUT_FILENO);
     std::string err;
     int status = tarnvale::cli::run(args, out, err);
     // A file whose last block only fails as it is closed fails the run as well.
@@ -19,8 +19,8 @@ int main(int argc, char** argv) {
         status = tarnvale::cli::kExitFailure;
     }
     try {
-        tarnvale::cli::writeAll(STDERR_FILENO, err);
-    } catch (const tarnvale::cli::WriteError&) {
+        tarnvale::report::writeAll(STDERR_FILENO, err);
+    } catch (const tarnvale::report::WriteError&) {
         // Nowhere is left to say it.
     }
     return status;

@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (std::ranges::find(args, "table") != args.end() && words < 3) {
         return 0;
     }
-    tarnvale::cli::StringSink out;
+    tarnvale::report::StringSink out;
     std::string err;
     const int status = tarnvale::cli::run(args, out, err);
     const bool explained = (status == tarnvale::cli::kExitBadInput) == !err.empty();

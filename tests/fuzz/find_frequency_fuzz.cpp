@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool wide = valid && *khz >= 1e4;
     const std::optional<tarnvale::Format> format =
         wide ? std::optional(tarnvale::Format::Amps) : std::nullopt;
-    tarnvale::cli::StringSink out;
+    tarnvale::report::StringSink out;
     std::string err;
     // The texts are the option's value and the argument, whatever they look like ("-h" too).
     const std::string toleranceOption = "--tolerance-khz=" + std::string(tolerance);

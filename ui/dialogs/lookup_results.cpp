@@ -2,8 +2,8 @@
 
 #include <QLocale>
 
-#include "cli/carrier_rows.h"
-#include "cli/channel_rows.h"
+#include "report/carrier_rows.h"
+#include "report/channel_rows.h"
 #include "engine/number_text.h"
 
 namespace tarnvale {
@@ -70,15 +70,15 @@ void LookupResults::clear() {
 }
 
 std::string LookupResults::csv(const std::vector<int>& rows) const {
-    cli::StringSink sink;
+    report::StringSink sink;
     const bool carriers = !rows_.empty() && rows_.front().match;
     if (carriers) {
-        cli::CarrierRows writer(sink, {});
+        report::CarrierRows writer(sink, {});
         for (const int row : rows) {
             writer.write(*rows_[static_cast<std::size_t>(row)].match);
         }
     } else {
-        cli::ChannelRows writer(sink, {});
+        report::ChannelRows writer(sink, {});
         for (const int row : rows) {
             writer.write(rows_[static_cast<std::size_t>(row)].record);
         }

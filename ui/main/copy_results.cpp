@@ -1,7 +1,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
-#include "cli/channel_rows.h"
+#include "report/channel_rows.h"
 #include "engine/channel_record.h"
 #include "ui/main/main_window.h"
 
@@ -12,8 +12,8 @@ void MainWindow::copyResults() {
     if (!band_) {
         return;
     }
-    cli::StringSink csv;
-    cli::ChannelRows rows(csv, {});
+    report::StringSink csv;
+    report::ChannelRows rows(csv, {});
     for (const auto& record : channelRecords(*band_, state_.CurChannel)) {
         if (record.channel == state_.CurChannel) {
             rows.write(record);

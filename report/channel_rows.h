@@ -3,11 +3,11 @@
 #include <limits>
 #include <string>
 
-#include "cli/columns.h"
-#include "cli/table_writer.h"
+#include "report/columns.h"
+#include "report/table_writer.h"
 #include "engine/channel_record.h"
 
-namespace tarnvale::cli {
+namespace tarnvale::report {
 
 // Writes channel records as rows of kChannelColumns.
 class ChannelRows {
@@ -29,4 +29,4 @@ class ChannelRows {
     RepeatedNumber spacing_;
 };
 
-}  // namespace tarnvale::cli
+}  // namespace tarnvale::report

@@ -8,10 +8,10 @@
 #include <string_view>
 #include <vector>
 
-#include "cli/sink.h"
+#include "report/sink.h"
 #include "engine/number_text.h"
 
-namespace tarnvale::cli {
+namespace tarnvale::report {
 
 // How rows are written: CSV (a header line, LF or CRLF line ends, RFC 4180 quoting) or JSON
 // Lines (one object a row, the same field names, numbers with the digits the CSV shows).
@@ -121,4 +121,4 @@ class TableWriter {
 // Appends one CSV field, quoted where it holds a comma, quote or line break.
 void appendCsvField(std::string& out, std::string_view field);
 
-}  // namespace tarnvale::cli
+}  // namespace tarnvale::report

@@ -1,10 +1,10 @@
-#include "cli/table_writer.h"
+#include "report/table_writer.h"
 
 #include <algorithm>
 
 #include "engine/number_text.h"
 
-namespace tarnvale::cli {
+namespace tarnvale::report {
 namespace {
 
 constexpr std::string_view kDot = ".";
@@ -97,4 +97,4 @@ void TableWriter::generalNumber(double value) {
     number(digits);
 }
 
-}  // namespace tarnvale::cli
+}  // namespace tarnvale::report

@@ -1,8 +1,8 @@
-#include "cli/channel_rows.h"
+#include "report/channel_rows.h"
 
 #include "engine/number_text.h"
 
-namespace tarnvale::cli {
+namespace tarnvale::report {
 namespace {
 
 template <typename T>
@@ -49,4 +49,4 @@ void ChannelRows::write(const ChannelRecord& r) {
     table_.endRow();
 }
 
-}  // namespace tarnvale::cli
+}  // namespace tarnvale::report

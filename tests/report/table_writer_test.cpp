@@ -1,10 +1,10 @@
-#include "cli/table_writer.h"
+#include "report/table_writer.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 
-namespace tarnvale::cli {
+namespace tarnvale::report {
 namespace {
 
 constexpr std::array<Column, 3> kColumns = {{
@@ -76,4 +76,4 @@ TEST(TableWriter, LongOutputIsHandedOnInBlocks) {
 }
 
 }  // namespace
-}  // namespace tarnvale::cli
+}  // namespace tarnvale::report

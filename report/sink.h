@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-namespace tarnvale::cli {
+namespace tarnvale::report {
 
 // Where standard output goes. Writers reserve room at the cursor, write there and commit, and
 // call flushIfFull() after each row, so output leaves in blocks as it is produced and memory
@@ -91,4 +91,4 @@ class FileSink : public Sink {
 // Writes all of `bytes` to `fd`, or throws WriteError.
 void writeAll(int fd, std::string_view bytes);
 
-}  // namespace tarnvale::cli
+}  // namespace tarnvale::report

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "cli/columns.h"
-#include "cli/table_writer.h"
+#include "report/columns.h"
+#include "report/table_writer.h"
 #include "engine/carrier_search.h"
 
-namespace tarnvale::cli {
+namespace tarnvale::report {
 
 // Writes carrier matches as rows of kFindColumns.
 class CarrierRows {
@@ -16,4 +16,4 @@ class CarrierRows {
     TableWriter table_;
 };
 
-}  // namespace tarnvale::cli
+}  // namespace tarnvale::report

@@ -1,4 +1,4 @@
-#include "cli/sink.h"
+#include "report/sink.h"
 
 #include <unistd.h>
 
@@ -6,7 +6,7 @@
 #include <csignal>
 #include <cstring>
 
-namespace tarnvale::cli {
+namespace tarnvale::report {
 
 void writeAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
@@ -35,4 +35,4 @@ void FileSink::deliver(std::string_view bytes) {
     writeAll(fd_, bytes);
 }
 
-}  // namespace tarnvale::cli
+}  // namespace tarnvale::report

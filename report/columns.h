@@ -2,10 +2,10 @@
 
 #include <array>
 
-#include "cli/table_writer.h"
+#include "report/table_writer.h"
 
 // The columns of every command's output, in order.
-namespace tarnvale::cli {
+namespace tarnvale::report {
 
 inline constexpr std::array<Column, 2> kBandColumns = {{
     {"format", FieldKind::Text},
@@ -60,4 +60,4 @@ inline constexpr std::array<Column, 5> kBandGscnColumns = {{
     {"frequency_mhz", FieldKind::Number},
 }};
 
-}  // namespace tarnvale::cli
+}  // namespace tarnvale::report

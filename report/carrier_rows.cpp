@@ -1,6 +1,6 @@
-#include "cli/carrier_rows.h"
+#include "report/carrier_rows.h"
 
-namespace tarnvale::cli {
+namespace tarnvale::report {
 
 void CarrierRows::write(const CarrierMatch& m) {
     table_.text(m.band.formatName());
@@ -13,4 +13,4 @@ void CarrierRows::write(const CarrierMatch& m) {
     table_.endRow();
 }
 
-}  // namespace tarnvale::cli
+}  // namespace tarnvale::report
