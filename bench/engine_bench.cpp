@@ -26,18 +26,18 @@ class DroppingSink : public report::Sink {
     void deliver(std::string_view written) override { bytes += written.size(); }
 };
 
-std::size_t rowsOf(std::span<const Band> bands) {
+std::size_t rowsOf(std::span<const BandRef> bands) {
     std::size_t rows = 0;
-    for (const auto& band : bands) {
-        rows += channelCount(BandRef(band));
+    for (const BandRef band : bands) {
+        rows += recordCount(band);
     }
     return rows;
 }
 
-std::vector<Band> classicBands() {
-    std::vector<Band> bands;
-    for (const auto& band : bandTable()) {
-        if (isClassic(band.format)) {
+std::vector<BandRef> classicBands() {
+    std::vector<BandRef> bands;
+    for (const BandRef band : bandTable()) {
+        if (band.plan<ClassicPlan>() != nullptr) {
             bands.push_back(band);
         }
     }
@@ -46,12 +46,12 @@ std::vector<Band> classicBands() {
 
 // Every channel of the bands converted and written as `table` writes it, into output handed on
 // block by block and dropped.
-void convertAndFormat(benchmark::State& state, std::span<const Band> bands) {
+void convertAndFormat(benchmark::State& state, std::span<const BandRef> bands) {
     for (auto _ : state) {
         DroppingSink out;
         report::ChannelRows rows(out, {});
-        for (const auto& band : bands) {
-            forEachChannelRecord(BandRef(band), [&rows](const ChannelRecord& r) { rows.write(r); });
+        for (const BandRef band : bands) {
+            forEachChannelRecord(band, [&rows](const ChannelRecord& r) { rows.write(r); });
         }
         out.flush();
         benchmark::DoNotOptimize(out.bytes);
@@ -81,9 +81,9 @@ void BM_BuildAllChannelLists(benchmark::State& state) {
     static const auto bands = classicBands();
     std::vector<Channel> list;
     for (auto _ : state) {
-        for (const auto& band : bands) {
+        for (const BandRef band : bands) {
             list.clear();
-            for (const auto& run : BandRef(band).classic().list) {
+            for (const auto& run : band.plan<ClassicPlan>()->list) {
                 for (std::size_t k = 0; k < run.count(); ++k) {
                     list.push_back(run.at(k));
                 }
@@ -113,9 +113,9 @@ void BM_ChannelIndexOfThreeRasters(benchmark::State& state) {
 BENCHMARK(BM_ChannelIndexOfThreeRasters);
 
 void BM_ConvertOneChannel(benchmark::State& state) {
-    const BandRef band = *findBand(Format::Cdma, "Secondary 800");
+    const auto& plan = *findBand(Format::Cdma, "Secondary 800")->plan<ClassicPlan>();
     for (auto _ : state) {
-        const auto c = convertChannel(band, 919);
+        const auto c = convertChannel(plan, 919);
         benchmark::DoNotOptimize(c);
     }
 }
@@ -123,14 +123,14 @@ BENCHMARK(BM_ConvertOneChannel);
 
 void BM_FormatFrequency(benchmark::State& state) {
     for (auto _ : state) {
-        benchmark::DoNotOptimize(formatFrequency(1930.08 + 0.03 * 511, "."));
+        benchmark::DoNotOptimize(frequencyText(1930.08 + 0.03 * 511, "."));
     }
 }
 BENCHMARK(BM_FormatFrequency);
 
 void BM_FormatNumberWithNoise(benchmark::State& state) {
     for (auto _ : state) {
-        benchmark::DoNotOptimize(formatNumber(1930.08 - 1850.04, "."));
+        benchmark::DoNotOptimize(numberText(1930.08 - 1850.04, "."));
     }
 }
 BENCHMARK(BM_FormatNumberWithNoise);

@@ -1,14 +1,14 @@
 #include "cli/band_names.h"
-#include "report/columns.h"
 #include "cli/commands.h"
 #include "engine/band_table.h"
 #include "engine/channel_list.h"
 #include "engine/channel_record.h"
+#include "report/columns.h"
 
 // bands [FORMAT] and plan FORMAT BAND.
 namespace tarnvale::cli {
 int bandsCommand(const Request& request, report::Sink& out, std::string& err) {
-    std::span<const Band> bands = bandTable();
+    std::span<const BandRef> bands = bandTable();
     if (!request.arguments.empty()) {
         const auto format = resolveFormat(request.arguments[0], err);
         if (!format) {
@@ -17,9 +17,9 @@ int bandsCommand(const Request& request, report::Sink& out, std::string& err) {
         bands = bandsOf(*format);
     }
     report::TableWriter table(out, report::kBandColumns, request.style);
-    for (const auto& band : bands) {
-        table.text(formatName(band.format));
-        table.text(band.name);
+    for (const BandRef band : bands) {
+        table.text(band.formatName());
+        table.text(band.name());
         table.endRow();
     }
     return kExitOk;

@@ -82,8 +82,8 @@ std::optional<BandRef> resolveBand(Format format, std::string_view band, std::st
         }
     }
     std::string valid;
-    for (const auto& known : bandsOf(format)) {
-        appendQuoted(valid, known.name);
+    for (const BandRef known : bandsOf(format)) {
+        appendQuoted(valid, known.name());
     }
     err += "tarnvale-cli: format \"" + std::string(formatName(format)) + "\" has no band \"" +
            std::string(band) + "\"; valid bands: " + valid + "\n";

@@ -1,13 +1,13 @@
 #include <optional>
 
 #include "cli/band_names.h"
-#include "report/channel_rows.h"
 #include "cli/commands.h"
 #include "engine/band_table.h"
 #include "engine/channel_list.h"
 #include "engine/input_text.h"
 #include "engine/lookup.h"
 #include "engine/number_text.h"
+#include "report/channel_rows.h"
 
 // convert, table and lookup: channel records as rows.
 namespace tarnvale::cli {
@@ -36,7 +36,7 @@ int convertCommand(const Request& request, report::Sink& out, std::string& err) 
         const auto records =
             channel ? channelRecords(*band, *channel) : std::vector<ChannelRecord>{};
         if (channel && records.empty()) {
-            err += "tarnvale-cli: channel " + formatChannel(*channel) + " is not in " +
+            err += "tarnvale-cli: channel " + channelText(*channel) + " is not in " +
                    std::string(band->formatName()) + " \"" + std::string(band->name()) +
                    "\" (valid channels: " + validChannelText(*band) + ")\n";
         }
@@ -51,14 +51,14 @@ int convertCommand(const Request& request, report::Sink& out, std::string& err) 
 }
 
 int tableCommand(const Request& request, report::Sink& out, std::string& err) {
-    std::span<const Band> bands = bandTable();
+    std::span<const BandRef> bands = bandTable();
     std::optional<BandRef> one;
     if (request.arguments.size() == 2) {
         one = resolveBand(request.arguments[0], request.arguments[1], err);
         if (!one) {
             return kExitBadInput;
         }
-        bands = {&**one, 1};
+        bands = {&*one, 1};
     } else if (request.arguments.size() == 1) {
         const auto format = resolveFormat(request.arguments[0], err);
         if (!format) {
@@ -67,8 +67,8 @@ int tableCommand(const Request& request, report::Sink& out, std::string& err) {
         bands = bandsOf(*format);
     }
     report::ChannelRows rows(out, request.style);
-    for (const auto& band : bands) {
-        forEachChannelRecord(BandRef(band), [&rows](const ChannelRecord& r) { rows.write(r); });
+    for (const BandRef band : bands) {
+        forEachChannelRecord(band, [&rows](const ChannelRecord& r) { rows.write(r); });
     }
     return kExitOk;
 }

@@ -1,9 +1,9 @@
 #include "cli/band_names.h"
-#include "report/columns.h"
 #include "cli/commands.h"
 #include "engine/gscn.h"
 #include "engine/nr_raster.h"
 #include "engine/number_text.h"
+#include "report/columns.h"
 
 // gscn NUMBER... and gscn --band NAME.
 namespace tarnvale::cli {
@@ -48,7 +48,7 @@ int gscnCommand(const Request& request, report::Sink& out, std::string& err) {
         const auto mhz = gscn ? gscnFrequencyMhz(*gscn) : std::nullopt;
         if (!mhz) {
             err += "tarnvale-cli: \"" + text + "\" is not a GSCN (a whole number from " +
-                   formatChannel(kFirstGscn) + " to " + formatChannel(kLastGscn) + ")\n";
+                   channelText(kFirstGscn) + " to " + channelText(kLastGscn) + ")\n";
             status = kExitBadInput;
             continue;
         }

@@ -89,12 +89,6 @@ struct ClassicRule {
     InlineList<SubRange, 4> ranges;
 };
 
-// The lowest and highest carrier of the band's channels, in MHz; stored, not computed.
-struct BandWindow {
-    double start;
-    double stop;
-};
-
 // WCDMA: uplink channels up to `upTo` pair with the downlink channel `offset` above them, the
 // others with the one `offsetAbove` above them.
 struct DownlinkPairing {
@@ -106,9 +100,9 @@ struct DownlinkPairing {
 struct ClassicPlan {
     InlineList<ChannelRun, 5> list;  // in walking order, which is not always ascending
     ClassicRule rule;
-    BandWindow window;
     std::optional<DownlinkPairing> pairing = std::nullopt;
-    std::string_view validChannels = {};  // empty: the list's ranges, ascending
+    // Empty: the list's ranges, ascending (and for WCDMA those of the paired downlink channels).
+    std::string_view validChannels = {};
 };
 
 // Channel numbers of one direction whose carriers lie on a grid: the number `numbers.first`
@@ -146,7 +140,8 @@ struct GscnRange {
     ChannelRun gscn;
 };
 
-struct CarrierPlan {
+// A 3GPP band's plan: the ARFCNs (EARFCN, NR-ARFCN, UARFCN) of each direction on their grids.
+struct ArfcnPlan {
     Duplex duplex;
     CarrierRuns downlink;     // empty for SUL
     CarrierRuns uplink;       // empty for SDL; the same as downlink for TDD
@@ -158,7 +153,7 @@ struct CarrierPlan {
 struct Band {
     Format format;
     std::string_view name;
-    std::variant<ClassicPlan, CarrierPlan> plan;
+    std::variant<ClassicPlan, ArfcnPlan> plan;
 };
 
 }  // namespace tarnvale

@@ -5,13 +5,20 @@
 namespace tarnvale {
 
 std::size_t BandRef::catalogueIndex() const {
-    return static_cast<std::size_t>(band_ - bandTable().data());
+    return static_cast<std::size_t>(band_ - &*bandTable().front());
+}
+
+Duplex BandRef::duplex() const {
+    if (const auto* arfcns = plan<ArfcnPlan>()) {
+        return arfcns->duplex;
+    }
+    return Duplex::Fdd;
 }
 
 std::optional<BandRef> findBand(Format format, std::string_view name, NameMatch match) {
-    for (const auto& band : bandsOf(format)) {
-        if (namesMatch(band.name, name, match)) {
-            return BandRef(band);
+    for (const BandRef band : bandsOf(format)) {
+        if (namesMatch(band.name(), name, match)) {
+            return band;
         }
     }
     return std::nullopt;

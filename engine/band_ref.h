@@ -3,17 +3,17 @@
 #include <cstddef>
 #include <optional>
 #include <string_view>
+#include <utility>
+#include <variant>
 
 #include "engine/band.h"
 
 namespace tarnvale {
 
-// A band of the band table. It is found once, by format and band name, and then handed to
-// every engine call; it always refers to a row of the table.
+// A row of the band table. Only the table hands them out (bandTable(), bandsOf(), findBand()),
+// so every BandRef is a band of the catalogue; it is handed to every engine call.
 class BandRef {
   public:
-    explicit BandRef(const Band& band) : band_(&band) {}
-
     const Band& operator*() const { return *band_; }
     const Band* operator->() const { return band_; }
     Format format() const { return band_->format; }
@@ -22,16 +22,26 @@ class BandRef {
     // The band's place in the catalogue: the order of bands, of formats and within them.
     std::size_t catalogueIndex() const;
 
-    bool isClassic() const { return tarnvale::isClassic(band_->format); }
-    // The plan of a classic band (isClassic()), or of a 3GPP band (!isClassic()).
-    const ClassicPlan& classic() const { return std::get<ClassicPlan>(band_->plan); }
-    const CarrierPlan& carriers() const { return std::get<CarrierPlan>(band_->plan); }
+    // The band's plan of that kind, or nullptr: a classic band has a ClassicPlan, a 3GPP band an
+    // ArfcnPlan.
+    template <typename Plan>
+    const Plan* plan() const {
+        return std::get_if<Plan>(&band_->plan);
+    }
+    // visit(plan) with the band's plan, whichever kind it is: the one branch on it.
+    template <typename Visit>
+    decltype(auto) visitPlan(Visit&& visit) const {
+        return std::visit(std::forward<Visit>(visit), band_->plan);
+    }
     // Every classic band pairs a forward with a reverse carrier: FDD.
-    Duplex duplex() const { return isClassic() ? Duplex::Fdd : carriers().duplex; }
+    Duplex duplex() const;
 
     bool operator==(const BandRef&) const = default;
 
   private:
+    friend struct BandTableRows;
+    constexpr explicit BandRef(const Band& band) : band_(&band) {}
+
     const Band* band_;
 };
 

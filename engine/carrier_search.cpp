@@ -4,8 +4,8 @@
 #include <cmath>
 #include <optional>
 
+#include "engine/arfcn_plan.h"
 #include "engine/band_table.h"
-#include "engine/carrier_plan.h"
 #include "engine/channel_list.h"
 #include "engine/conversion.h"
 #include "engine/run_union.h"
@@ -75,7 +75,7 @@ class Search {
 };
 
 double carrierOf(const Conversion& c, Direction direction) {
-    return direction == Direction::Forward ? c.forward : c.reverse;
+    return direction == Direction::Downlink ? c.forward : c.reverse;
 }
 
 // The part of a list run whose channels a sub-range converts: its carriers are linear in the
@@ -92,27 +92,27 @@ std::optional<ChannelRun> pieceIn(const ChannelRun& run, const SubRange& range) 
     return ChannelRun{static_cast<Channel>(first), run.step, static_cast<Channel>(last)};
 }
 
-void searchClassicPiece(Search& search, BandRef band, const ChannelRun& piece, std::size_t before) {
-    const auto first = convertChannel(band, piece.first);
-    const auto second = convertChannel(band, piece.at(piece.count() > 1 ? 1 : 0));
-    for (const auto direction : {Direction::Forward, Direction::Reverse}) {
+void searchClassicPiece(Search& search, BandRef band, const ClassicPlan& plan,
+                        const ChannelRun& piece, std::size_t before) {
+    const auto first = convertChannel(plan, piece.first);
+    const auto second = convertChannel(plan, piece.at(piece.count() > 1 ? 1 : 0));
+    for (const auto direction : {Direction::Downlink, Direction::Uplink}) {
         const double slope = carrierOf(second, direction) - carrierOf(first, direction);
         const auto [from, to] = search.places(carrierOf(first, direction), slope, piece.count());
         for (auto k = from; k <= to; ++k) {
             const Channel channel = piece.at(static_cast<std::size_t>(k));
             search.offer(band, before + static_cast<std::size_t>(k), channel, direction,
-                         carrierOf(convertChannel(band, channel), direction));
+                         carrierOf(convertChannel(plan, channel), direction));
         }
     }
 }
 
-void searchClassicBand(Search& search, BandRef band) {
-    const auto& plan = band.classic();
+void searchPlan(Search& search, BandRef band, const ClassicPlan& plan) {
     std::size_t before = 0;
     for (const auto& run : plan.list) {
         for (const auto& range : plan.rule.ranges) {
             if (const auto piece = pieceIn(run, range)) {
-                searchClassicPiece(search, band, *piece, before + run.placeOf(piece->first));
+                searchClassicPiece(search, band, plan, *piece, before + run.placeOf(piece->first));
             }
         }
         before += run.count();
@@ -138,11 +138,10 @@ void searchRuns(Search& search, BandRef band, const CarrierRuns& runs, Direction
     }
 }
 
-void searchCarrierBand(Search& search, BandRef band) {
-    const auto& plan = band.carriers();
-    searchRuns(search, band, plan.downlink, Direction::Forward);
+void searchPlan(Search& search, BandRef band, const ArfcnPlan& plan) {
+    searchRuns(search, band, plan.downlink, Direction::Downlink);
     if (plan.duplex != Duplex::Tdd) {
-        searchRuns(search, band, plan.uplink, Direction::Reverse);
+        searchRuns(search, band, plan.uplink, Direction::Uplink);
     }
 }
 
@@ -164,7 +163,7 @@ std::optional<Target> targetOf(double frequencyMhz, double toleranceKhz) {
 // Searches one band and puts what it found in list and direction order.
 void searchBand(Search& search, BandRef band, std::vector<CarrierMatch>& matches) {
     const auto first = matches.size();
-    band.isClassic() ? searchClassicBand(search, band) : searchCarrierBand(search, band);
+    band.visitPlan([&](const auto& plan) { searchPlan(search, band, plan); });
     std::stable_sort(matches.begin() + static_cast<std::ptrdiff_t>(first), matches.end(),
                      [](const CarrierMatch& a, const CarrierMatch& b) {
                          return std::pair(a.index, a.direction) < std::pair(b.index, b.direction);
@@ -183,8 +182,8 @@ void sortByOffset(std::vector<CarrierMatch>& matches) {
 double highestCarrierMhz() {
     static const double highest = [] {
         double top = 0;
-        for (const auto& band : bandTable()) {
-            top = std::max(top, bandWindow(BandRef(band)).stop);
+        for (const BandRef band : bandTable()) {
+            top = std::max(top, bandWindow(band).stop);
         }
         return top;
     }();
@@ -199,8 +198,8 @@ std::vector<CarrierMatch> findCarriers(double frequencyMhz, double toleranceKhz,
         return matches;
     }
     Search search(*target, matches);
-    for (const auto& row : format ? bandsOf(*format) : bandTable()) {
-        searchBand(search, BandRef(row), matches);
+    for (const BandRef band : format ? bandsOf(*format) : bandTable()) {
+        searchBand(search, band, matches);
     }
     sortByOffset(matches);
     return matches;

@@ -8,7 +8,8 @@
 
 namespace tarnvale {
 
-enum class Direction { Forward, Reverse };
+// A carrier's direction: the downlink (forward, base station to mobile) or the uplink (reverse).
+enum class Direction { Downlink, Uplink };
 
 struct CarrierMatch {
     BandRef band;
@@ -23,8 +24,8 @@ struct CarrierMatch {
 
 // Every carrier of every band, or of one format's bands, within `toleranceKhz` of
 // `frequencyMhz`; carriers are taken at the four decimals they are shown with, and a tolerance
-// of 0 asks for equality at four decimals. A TDD channel's one carrier is a forward carrier.
-// Sorted by the size of the offset, then catalogue order, then list order, forward first.
+// of 0 asks for equality at four decimals. A TDD channel's one carrier is a downlink carrier.
+// Sorted by the size of the offset, then catalogue order, then list order, downlink first.
 // Frequencies and tolerances of any size are answered: nothing lies above the highest carrier
 // of any band or below 0, and a non-finite frequency or a negative tolerance finds nothing.
 std::vector<CarrierMatch> findCarriers(double frequencyMhz, double toleranceKhz,

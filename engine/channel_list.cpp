@@ -6,7 +6,8 @@
 #include <tuple>
 #include <vector>
 
-#include "engine/carrier_plan.h"
+#include "engine/arfcn_plan.h"
+#include "engine/conversion.h"
 #include "engine/number_text.h"
 #include "engine/run_union.h"
 
@@ -47,7 +48,95 @@ std::string runsText(const CarrierRuns& runs) {
     return runsText(std::vector<ChannelRun>(numbers.begin(), numbers.end()));
 }
 
-std::string carrierText(const CarrierPlan& plan) {
+// The downlink channels a WCDMA band's uplink runs pair with: each run lies on one side of the
+// pairing's turning point.
+std::vector<ChannelRun> pairedRuns(const ClassicPlan& plan) {
+    std::vector<ChannelRun> runs;
+    for (const auto& run : plan.list) {
+        runs.push_back({*pairedDownlinkChannel(plan, run.first), run.step,
+                        *pairedDownlinkChannel(plan, run.last)});
+    }
+    return runs;
+}
+
+std::size_t countOf(const ClassicPlan& plan) {
+    std::size_t count = 0;
+    for (const auto& run : plan.list) {
+        count += run.count();
+    }
+    return count;
+}
+
+std::size_t countOf(const ArfcnPlan& plan) {
+    return unionCount(numbersOf(listedRuns(plan)).view());
+}
+
+Channel channelAtIndex(const ClassicPlan& plan, std::size_t index) {
+    for (const auto& run : plan.list) {
+        if (index < run.count()) {
+            return run.at(index);
+        }
+        index -= run.count();
+    }
+    throw std::out_of_range("channel index past the end of the band's list");
+}
+
+// The smallest number with more than `index` numbers of the list at or below it.
+Channel channelAtIndex(const ArfcnPlan& plan, std::size_t index) {
+    const auto numbers = numbersOf(listedRuns(plan));
+    if (index >= unionCount(numbers.view())) {
+        throw std::out_of_range("channel index past the end of the band's list");
+    }
+    Channel low = numbers.front().first;
+    Channel high = numbers.front().last;
+    for (const auto& run : numbers) {
+        low = std::min(low, run.first);
+        high = std::max(high, run.last);
+    }
+    while (low < high) {
+        const Channel middle = low + (high - low) / 2;
+        if (unionCountBelow(numbers.view(), middle + 1) > index) {
+            high = middle;
+        } else {
+            low = middle + 1;
+        }
+    }
+    return low;
+}
+
+std::optional<std::size_t> indexOf(const ClassicPlan& plan, Channel channel) {
+    std::size_t before = 0;
+    for (const auto& run : plan.list) {
+        if (run.holds(channel)) {
+            return before + run.placeOf(channel);
+        }
+        before += run.count();
+    }
+    return std::nullopt;
+}
+
+std::optional<std::size_t> indexOf(const ArfcnPlan& plan, Channel channel) {
+    const auto numbers = numbersOf(listedRuns(plan));
+    if (!unionHolds(numbers.view(), channel)) {
+        return std::nullopt;
+    }
+    return unionCountBelow(numbers.view(), channel);
+}
+
+// The window shows a few texts the runs cannot give (Band I's comma, Band V's variable step,
+// Band VI's two single channels); those are stored with the band.
+std::string textOf(const ClassicPlan& plan) {
+    if (!plan.validChannels.empty()) {
+        return std::string(plan.validChannels);
+    }
+    std::vector<ChannelRun> list(plan.list.begin(), plan.list.end());
+    if (!plan.pairing) {
+        return runsText(list);
+    }
+    return "UL: " + runsText(list) + "; DL: " + runsText(pairedRuns(plan));
+}
+
+std::string textOf(const ArfcnPlan& plan) {
     switch (plan.duplex) {
         case Duplex::Tdd:
             return runsText(plan.downlink);
@@ -61,95 +150,58 @@ std::string carrierText(const CarrierPlan& plan) {
     return "DL: " + runsText(plan.downlink) + "; UL: " + runsText(plan.uplink);
 }
 
-void widen(BandWindow& window, const CarrierRuns& runs) {
-    for (const auto& run : runs) {
-        window.start = std::min(window.start, run.khzOf(run.numbers.first) / 1000.0);
-        window.stop = std::max(window.stop, run.khzOf(run.numbers.last) / 1000.0);
+BandWindow emptyWindow() {
+    return {std::numeric_limits<double>::max(), std::numeric_limits<double>::lowest()};
+}
+
+void widen(BandWindow& window, double mhz) {
+    window.start = std::min(window.start, mhz);
+    window.stop = std::max(window.stop, mhz);
+}
+
+BandWindow windowOf(const ClassicPlan& plan) {
+    BandWindow window = emptyWindow();
+    for (const auto& run : plan.list) {
+        for (std::size_t k = 0; k < run.count(); ++k) {
+            const auto c = convertChannel(plan, run.at(k));
+            widen(window, c.forward);
+            widen(window, c.reverse);
+        }
     }
+    return window;
+}
+
+BandWindow windowOf(const ArfcnPlan& plan) {
+    BandWindow window = emptyWindow();
+    for (const auto* runs : {&plan.downlink, &plan.uplink}) {
+        for (const auto& run : *runs) {
+            widen(window, static_cast<double>(run.khzOf(run.numbers.first)) / 1000.0);
+            widen(window, static_cast<double>(run.khzOf(run.numbers.last)) / 1000.0);
+        }
+    }
+    return window;
 }
 
 }  // namespace
 
 std::size_t channelCount(BandRef band) {
-    if (!band.isClassic()) {
-        return unionCount(numbersOf(listedRuns(band.carriers())).view());
-    }
-    std::size_t count = 0;
-    for (const auto& run : band.classic().list) {
-        count += run.count();
-    }
-    return count;
+    return band.visitPlan([](const auto& plan) { return countOf(plan); });
 }
 
 Channel channelAt(BandRef band, std::size_t index) {
-    if (!band.isClassic()) {
-        // The smallest number with more than `index` numbers of the list at or below it.
-        const auto numbers = numbersOf(listedRuns(band.carriers()));
-        if (index >= unionCount(numbers.view())) {
-            throw std::out_of_range("channel index past the end of the band's list");
-        }
-        Channel low = numbers.front().first;
-        Channel high = numbers.front().last;
-        for (const auto& run : numbers) {
-            low = std::min(low, run.first);
-            high = std::max(high, run.last);
-        }
-        while (low < high) {
-            const Channel middle = low + (high - low) / 2;
-            if (unionCountBelow(numbers.view(), middle + 1) > index) {
-                high = middle;
-            } else {
-                low = middle + 1;
-            }
-        }
-        return low;
-    }
-    for (const auto& run : band.classic().list) {
-        if (index < run.count()) {
-            return run.at(index);
-        }
-        index -= run.count();
-    }
-    throw std::out_of_range("channel index past the end of the band's list");
+    return band.visitPlan([index](const auto& plan) { return channelAtIndex(plan, index); });
 }
 
 std::optional<std::size_t> channelIndex(BandRef band, Channel channel) {
-    if (!band.isClassic()) {
-        const auto numbers = numbersOf(listedRuns(band.carriers()));
-        if (!unionHolds(numbers.view(), channel)) {
-            return std::nullopt;
-        }
-        return unionCountBelow(numbers.view(), channel);
-    }
-    std::size_t before = 0;
-    for (const auto& run : band.classic().list) {
-        if (run.holds(channel)) {
-            return before + run.placeOf(channel);
-        }
-        before += run.count();
-    }
-    return std::nullopt;
+    return band.visitPlan([channel](const auto& plan) { return indexOf(plan, channel); });
 }
 
 std::string validChannelText(BandRef band) {
-    if (!band.isClassic()) {
-        return carrierText(band.carriers());
-    }
-    const auto& plan = band.classic();
-    if (!plan.validChannels.empty()) {
-        return std::string(plan.validChannels);
-    }
-    return runsText(std::vector<ChannelRun>(plan.list.begin(), plan.list.end()));
+    return band.visitPlan([](const auto& plan) { return textOf(plan); });
 }
 
 BandWindow bandWindow(BandRef band) {
-    if (band.isClassic()) {
-        return band.classic().window;
-    }
-    BandWindow window{std::numeric_limits<double>::max(), std::numeric_limits<double>::lowest()};
-    widen(window, band.carriers().downlink);
-    widen(window, band.carriers().uplink);
-    return window;
+    return band.visitPlan([](const auto& plan) { return windowOf(plan); });
 }
 
 }  // namespace tarnvale

@@ -24,6 +24,10 @@ std::optional<std::size_t> channelIndex(BandRef band, Channel channel);
 std::string validChannelText(BandRef band);
 
 // The lowest and highest carrier of the band's channels, both directions, in MHz.
+struct BandWindow {
+    double start;
+    double stop;
+};
 BandWindow bandWindow(BandRef band);
 
 }  // namespace tarnvale

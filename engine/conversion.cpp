@@ -35,8 +35,8 @@ void convertDivideByFive(const ClassicRule& rule, const SubRange* range, Channel
 
 }  // namespace
 
-Conversion convertChannel(BandRef band, Channel channel) {
-    const ClassicRule& rule = band.classic().rule;
+Conversion convertChannel(const ClassicPlan& plan, Channel channel) {
+    const ClassicRule& rule = plan.rule;
     Conversion result;
     const SubRange* range = findRange(rule, channel);
     if (rule.spacing == SpacingRule::BandWide) {
@@ -52,8 +52,8 @@ Conversion convertChannel(BandRef band, Channel channel) {
     return result;
 }
 
-std::optional<Channel> pairedDownlinkChannel(BandRef band, Channel uplink) {
-    const auto& pairing = band.classic().pairing;
+std::optional<Channel> pairedDownlinkChannel(const ClassicPlan& plan, Channel uplink) {
+    const auto& pairing = plan.pairing;
     if (!pairing) {
         return std::nullopt;
     }

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "engine/band_ref.h"
+#include "engine/band.h"
 
 namespace tarnvale {
 
@@ -13,14 +13,12 @@ struct Conversion {
 };
 
 // Forward and reverse carrier and channel spacing of `channel` in a classic band, by the band's
-// rule.
-// Values that no sub-range assigns stay 0; a divide-by-five band still adds its gap to the
-// reverse carrier.
-Conversion convertChannel(BandRef band, Channel channel);
+// rule. Values that no sub-range assigns stay 0; a divide-by-five band still adds its gap to
+// the reverse carrier.
+Conversion convertChannel(const ClassicPlan& plan, Channel channel);
 
 // The downlink channel paired with a WCDMA uplink channel; nullopt in a classic band without
-// pairing
-// and where the sum would leave the channel range.
-std::optional<Channel> pairedDownlinkChannel(BandRef band, Channel uplink);
+// pairing and where the sum would leave the channel range.
+std::optional<Channel> pairedDownlinkChannel(const ClassicPlan& plan, Channel uplink);
 
 }  // namespace tarnvale

@@ -13,10 +13,11 @@ std::optional<double> gscnFrequencyMhz(Channel gscn) {
 }
 
 void forEachGscn(BandRef band, const std::function<void(const GscnEntry&)>& visit) {
-    if (band.isClassic()) {
+    const auto* plan = band.plan<ArfcnPlan>();
+    if (plan == nullptr) {
         return;
     }
-    const auto& ranges = band.carriers().gscn;
+    const auto& ranges = plan->gscn;
     std::vector<bool> done(ranges.size());
     // Entries of one spacing and pattern (a range per channel bandwidth, or single GSCNs) are
     // one set.

@@ -6,8 +6,8 @@ namespace tarnvale {
 
 std::vector<ChannelRecord> lookupChannel(Channel number, std::optional<Format> format) {
     std::vector<ChannelRecord> found;
-    for (const auto& band : format ? bandsOf(*format) : bandTable()) {
-        const auto records = channelRecords(BandRef(band), number);
+    for (const BandRef band : format ? bandsOf(*format) : bandTable()) {
+        const auto records = channelRecords(band, number);
         found.insert(found.end(), records.begin(), records.end());
     }
     return found;

@@ -207,13 +207,13 @@ void appendNumber(std::string& out, double value, std::string_view decimalSepara
     out += digits.substr(intDigits);
 }
 
-std::string formatFrequency(double mhz, std::string_view decimalSeparator) {
+std::string frequencyText(double mhz, std::string_view decimalSeparator) {
     std::string text;
     appendFrequency(text, mhz, decimalSeparator);
     return text;
 }
 
-std::string formatNumber(double value, std::string_view decimalSeparator) {
+std::string numberText(double value, std::string_view decimalSeparator) {
     std::string text;
     appendNumber(text, value, decimalSeparator);
     return text;
@@ -232,7 +232,7 @@ void appendInteger(std::string& out, long long value) {
     out.append(buf.data(), writeInteger(buf.data(), value));
 }
 
-std::string formatChannel(int channel) {
+std::string channelText(int channel) {
     std::string text;
     appendInteger(text, channel);
     return text;

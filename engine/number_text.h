@@ -13,11 +13,11 @@ namespace tarnvale {
 
 // Pattern "####.0000": four decimals, no grouping, nothing before the separator for a zero
 // integer part.
-std::string formatFrequency(double mhz, std::string_view decimalSeparator);
+std::string frequencyText(double mhz, std::string_view decimalSeparator);
 
 // General text: rounded to 15 significant digits, plain notation, no trailing zeros, no
 // separator for a whole number.
-std::string formatNumber(double value, std::string_view decimalSeparator);
+std::string numberText(double value, std::string_view decimalSeparator);
 
 // The same texts written at `out`, which has room for kMaxFrequencyChars or kMaxIntegerChars;
 // they return the end of what they wrote. For writers of many numbers.
@@ -34,13 +34,13 @@ void appendNumber(std::string& out, double value, std::string_view decimalSepara
 void appendInteger(std::string& out, long long value);
 
 // Decimal digits with a leading "-" when negative.
-std::string formatChannel(int channel);
+std::string channelText(int channel);
 
 // Strict: an optional "-" and digits only, within the range of a channel number. Anything else
 // is nullopt.
 std::optional<Channel> parseChannel(std::string_view text);
 
-// Inverse of formatNumber: plain decimal text with `decimalSeparator`, optionally signed with
+// Inverse of numberText: plain decimal text with `decimalSeparator`, optionally signed with
 // "-", finite. Anything else is nullopt.
 std::optional<double> parseNumber(std::string_view text, std::string_view decimalSeparator);
 

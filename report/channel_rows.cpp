@@ -25,7 +25,7 @@ void optionalCarrier(TableWriter& table, const std::optional<Carrier>& carrier) 
 std::string_view ChannelRows::RepeatedNumber::of(double next) {
     if (next != value) {
         value = next;
-        digits = formatNumber(next, ".");
+        digits = numberText(next, ".");
     }
     return digits;
 }
@@ -35,16 +35,16 @@ void ChannelRows::write(const ChannelRecord& r) {
     table_.text(r.band.name());
     optionalInteger(table_, r.index);
     table_.integer(r.channel);
-    optionalCarrier(table_, r.forward);
-    optionalCarrier(table_, r.reverse);
+    optionalCarrier(table_, r.downlinkCarrier);
+    optionalCarrier(table_, r.uplinkCarrier);
     if (r.gapMhz) {
         table_.number(gap_.of(*r.gapMhz));
     } else {
         table_.empty();
     }
     table_.number(spacing_.of(r.spacingKhz));
-    optionalInteger(table_, r.downlink);
-    optionalInteger(table_, r.uplink);
+    optionalInteger(table_, r.downlinkChannel);
+    optionalInteger(table_, r.uplinkChannel);
     table_.text(duplexName(r.band.duplex()));
     table_.endRow();
 }

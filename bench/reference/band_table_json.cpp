@@ -43,7 +43,7 @@ json carrierRuns(const CarrierRuns& list) {
     return out;
 }
 
-json carriers(const CarrierPlan& plan) {
+json carriers(const ArfcnPlan& plan) {
     return {{"duplex", duplexName(plan.duplex)},
             {"downlink", carrierRuns(plan.downlink)},
             {"uplink", carrierRuns(plan.uplink)},
@@ -55,12 +55,12 @@ json carriers(const CarrierPlan& plan) {
 
 int main() {
     json bands = json::array();
-    for (const auto& band : bandTable()) {
-        json row = {{"format", formatName(band.format)}, {"band", band.name}};
-        if (const auto* plan = std::get_if<ClassicPlan>(&band.plan)) {
+    for (const BandRef band : bandTable()) {
+        json row = {{"format", band.formatName()}, {"band", band.name()}};
+        if (const auto* plan = band.plan<ClassicPlan>()) {
             row["classic"] = classic(*plan);
         } else {
-            row["carriers"] = carriers(std::get<CarrierPlan>(band.plan));
+            row["carriers"] = carriers(*band.plan<ArfcnPlan>());
         }
         bands.push_back(row);
     }

@@ -28,18 +28,17 @@ constexpr CarrierRuns earfcnRuns(const Earfcns& e) {
 
 constexpr Band lteFdd(std::string_view name, Earfcns downlink, Earfcns uplink,
                       double separationMhz) {
-    return {Format::Lte, name,
-            CarrierPlan{Duplex::Fdd, earfcnRuns(downlink), earfcnRuns(uplink), khz(separationMhz),
-                        100}};
+    return {
+        Format::Lte, name,
+        ArfcnPlan{Duplex::Fdd, earfcnRuns(downlink), earfcnRuns(uplink), khz(separationMhz), 100}};
 }
 
 constexpr Band lteTdd(std::string_view name, Earfcns both) {
-    return {Format::Lte, name,
-            CarrierPlan{Duplex::Tdd, earfcnRuns(both), earfcnRuns(both), 0, 100}};
+    return {Format::Lte, name, ArfcnPlan{Duplex::Tdd, earfcnRuns(both), earfcnRuns(both), 0, 100}};
 }
 
 constexpr Band lteSdl(std::string_view name, Earfcns downlink) {
-    return {Format::Lte, name, CarrierPlan{Duplex::Sdl, earfcnRuns(downlink), {}, 0, 100}};
+    return {Format::Lte, name, ArfcnPlan{Duplex::Sdl, earfcnRuns(downlink), {}, 0, 100}};
 }
 
 // UMTS, TS 25.101 Table 5.1 and 5.1A: N = 5 (F - F_Offset), so F = N / 5 + F_Offset MHz, for the
@@ -66,13 +65,13 @@ constexpr Band umtsFdd(std::string_view name, double separationMhz, Uarfcns upli
                        Uarfcns downlink, Uarfcns additionalUplink = {},
                        Uarfcns additionalDownlink = {}) {
     return {Format::Umts, name,
-            CarrierPlan{Duplex::Fdd, uarfcnRuns(downlink, additionalDownlink),
-                        uarfcnRuns(uplink, additionalUplink), khz(separationMhz), 200}};
+            ArfcnPlan{Duplex::Fdd, uarfcnRuns(downlink, additionalDownlink),
+                      uarfcnRuns(uplink, additionalUplink), khz(separationMhz), 200}};
 }
 
 constexpr Band umtsSdl(std::string_view name, Uarfcns downlink, Uarfcns additionalDownlink = {}) {
     return {Format::Umts, name,
-            CarrierPlan{Duplex::Sdl, uarfcnRuns(downlink, additionalDownlink), {}, 0, 200}};
+            ArfcnPlan{Duplex::Sdl, uarfcnRuns(downlink, additionalDownlink), {}, 0, 200}};
 }
 
 // NR, TS 38.104 Tables 5.4.2.3-1 and -2: NR-ARFCNs First-<Step>-Last of each channel raster
@@ -96,7 +95,7 @@ using GscnRanges = InlineList<GscnRange, 12>;
 
 constexpr Band nrFdd(std::string_view name, double duplexMhz, InlineList<PairedRaster, 3> rasters,
                      GscnRanges gscn) {
-    CarrierPlan plan{Duplex::Fdd, {}, {}, khz(duplexMhz), rasters[0].rasterKhz, gscn};
+    ArfcnPlan plan{Duplex::Fdd, {}, {}, khz(duplexMhz), rasters[0].rasterKhz, gscn};
     for (const auto& raster : rasters) {
         plan.downlink.push(nrRun(raster.downlink));
         plan.uplink.push(nrRun(raster.uplink));
@@ -108,7 +107,7 @@ constexpr Band nrFdd(std::string_view name, double duplexMhz, InlineList<PairedR
 // TDD, SDL and SUL bands have one set of numbers a raster.
 constexpr Band nrOneWay(std::string_view name, Duplex duplex, InlineList<Raster, 3> rasters,
                         GscnRanges gscn) {
-    CarrierPlan plan{duplex, {}, {}, 0, rasters[0].rasterKhz, gscn};
+    ArfcnPlan plan{duplex, {}, {}, 0, rasters[0].rasterKhz, gscn};
     for (const auto& raster : rasters) {
         if (duplex != Duplex::Sul) {
             plan.downlink.push(nrRun(raster.numbers));

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "cli_test_support.h"
+#include "engine/arfcn_plan.h"
 #include "engine/band_table.h"
-#include "engine/carrier_plan.h"
 #include "engine/channel_list.h"
 #include "engine/channel_record.h"
 #include "engine/number_text.h"
@@ -68,7 +68,7 @@ TEST(CliEveryBand, TablePrintsWhatTheBandRowsHold) {
             const auto band = findBand(f[0], f[1]);
             ASSERT_TRUE(band) << line;
             ++rowsOfBand[f[1]];
-            const auto& plan = band->carriers();
+            const auto& plan = *band->plan<ArfcnPlan>();
             const std::string forward = carrierField(plan.downlink, f[8]);
             const std::string reverse = carrierField(plan.uplink, f[9]);
             const bool both = !forward.empty() && !reverse.empty();
@@ -84,25 +84,25 @@ TEST(CliEveryBand, TablePrintsWhatTheBandRowsHold) {
                 ADD_FAILURE() << line << ": expected carriers " << forward << " / " << reverse;
             }
         }
-        for (const auto& row : bandsOf(format)) {
-            EXPECT_EQ(rowsOfBand[std::string(row.name)], recordCount(BandRef(row))) << row.name;
+        for (const BandRef band : bandsOf(format)) {
+            EXPECT_EQ(rowsOfBand[std::string(band.name())], recordCount(band)) << band.name();
         }
     }
 }
 
 // The GSCNs of each SS block spacing and pattern of a row, as one set.
-std::map<std::pair<std::string, std::string>, std::vector<ChannelRun>> gscnSets(const Band& band) {
+std::map<std::pair<std::string, std::string>, std::vector<ChannelRun>> gscnSets(BandRef band) {
     std::map<std::pair<std::string, std::string>, std::vector<ChannelRun>> sets;
-    for (const auto& range : std::get<CarrierPlan>(band.plan).gscn) {
+    for (const auto& range : band.plan<ArfcnPlan>()->gscn) {
         sets[{std::to_string(range.scsKhz), std::string(1, range.pattern)}].push_back(range.gscn);
     }
     return sets;
 }
 
 TEST(CliEveryBand, GscnBandPrintsEachRowsSpacingsAndPatterns) {
-    for (const auto& row : bandsOf(Format::Nr)) {
-        const auto sets = gscnSets(row);
-        const std::string name(row.name);
+    for (const BandRef band : bandsOf(Format::Nr)) {
+        const auto sets = gscnSets(band);
+        const std::string name(band.name());
         const auto csv = lines(cli({"--no-header", "gscn", "--band", name}).out);
         const auto json = lines(cli({"--json", "gscn", "--band", name}).out);
         ASSERT_EQ(csv.size(), json.size()) << name;
@@ -134,19 +134,19 @@ TEST(CliEveryBand, LookupAndFindGiveBackEachBandsEnds) {
         std::vector<std::string> args = {"--no-header", "lookup", "--format",
                                          std::string(formatName(format))};
         std::vector<std::string> expected;
-        for (const auto& row : bandsOf(format)) {
-            const BandRef band(row);
+        for (const BandRef band : bandsOf(format)) {
             for (const auto index : {std::size_t{0}, channelCount(band) - 1}) {
                 const auto channel = std::to_string(channelAt(band, index));
                 args.push_back(channel);
                 const auto record = channelRecords(band, channelAt(band, index)).front();
-                const auto carrier = record.forward ? record.forward : record.reverse;
+                const auto carrier =
+                    record.downlinkCarrier ? record.downlinkCarrier : record.uplinkCarrier;
                 const auto mhz =
-                    carrier->khz ? mhzText(*carrier->khz) : formatFrequency(carrier->mhz, ".");
+                    carrier->khz ? mhzText(*carrier->khz) : frequencyText(carrier->mhz, ".");
                 const auto found =
                     cli({"--no-header", "find", mhz, "--format", std::string(formatName(format))});
                 const auto place =
-                    std::string(row.name) + "," + std::to_string(index) + "," + channel + ",";
+                    std::string(band.name()) + "," + std::to_string(index) + "," + channel + ",";
                 EXPECT_NE(found.out.find("," + place), std::string::npos)
                     << place << " at " << mhz << ":\n"
                     << found.out;

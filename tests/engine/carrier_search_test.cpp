@@ -20,7 +20,7 @@ std::vector<std::string> describe(const std::vector<CarrierMatch>& matches) {
     for (const auto& m : matches) {
         text.push_back(std::string(m.band.formatName()) + "/" + std::string(m.band.name()) + "/" +
                        std::to_string(m.channel) +
-                       (m.direction == Direction::Forward ? "/F" : "/R"));
+                       (m.direction == Direction::Downlink ? "/F" : "/R"));
     }
     return text;
 }
@@ -37,7 +37,7 @@ TEST(CarrierSearch, FindsReverseCarriersAndTheirListPlace) {
     EXPECT_EQ(matches[0].band.name(), "TACS (Japan)");
     EXPECT_EQ(matches[0].channel, 1);
     EXPECT_EQ(matches[0].index, 798u);
-    EXPECT_EQ(matches[0].direction, Direction::Reverse);
+    EXPECT_EQ(matches[0].direction, Direction::Uplink);
     EXPECT_EQ(matches[0].offsetKhz, 0);
 }
 
@@ -56,8 +56,8 @@ TEST(CarrierSearch, ToleranceWidensAndResultsSortByOffset) {
         EXPECT_LE(std::fabs(m.offsetKhz), 15.0);
         EXPECT_GE(std::fabs(m.offsetKhz), previous);
         previous = std::fabs(m.offsetKhz);
-        const auto c = convertChannel(m.band, m.channel);
-        const double carrier = m.direction == Direction::Forward ? c.forward : c.reverse;
+        const auto c = convertChannel(*m.band.plan<ClassicPlan>(), m.channel);
+        const double carrier = m.direction == Direction::Downlink ? c.forward : c.reverse;
         EXPECT_NEAR(carrier, m.frequencyMhz, 5e-5);
     }
     // TACS 724 lies on 869.05, Cell 800 991 (869.04) 10 kHz below and TACS 723 and 725
@@ -91,8 +91,8 @@ TEST(CarrierSearch, HugeFrequenciesAndTolerancesAreBounded) {
     EXPECT_TRUE(findCarriers(2000, -1).empty());
     const auto all = findCarriers(2000, 1e20, Format::Gsm).size();
     std::size_t carriers = 0;
-    for (const auto& band : bandsOf(Format::Gsm)) {
-        carriers += 2 * channelCount(BandRef(band));
+    for (const BandRef band : bandsOf(Format::Gsm)) {
+        carriers += 2 * channelCount(band);
     }
     EXPECT_EQ(all, carriers);
     EXPECT_EQ(findCarriers(2000, 1e25, Format::Gsm).size(), carriers);
@@ -104,7 +104,7 @@ TEST(CarrierSearch, EveryListedCarrierFindsItself) {
     const auto nmt450 = testing::bandNamed("CDMA", "NMT450");
     for (const std::size_t index : {0, 333, 1292}) {
         const Channel channel = channelAt(nmt450, index);
-        const auto c = convertChannel(nmt450, channel);
+        const auto c = convertChannel(*nmt450.plan<ClassicPlan>(), channel);
         bool found = false;
         for (const auto& m : findCarriers(c.reverse, 0)) {
             found |= m.band == nmt450 && m.channel == channel && m.index == index;

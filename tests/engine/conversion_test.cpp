@@ -11,7 +11,7 @@
 namespace tarnvale {
 namespace {
 
-using testing::bandNamed;
+using testing::classicPlan;
 
 struct Carrier {
     const char* format;
@@ -110,59 +110,59 @@ class CarrierTable : public ::testing::TestWithParam<Carrier> {};
 
 TEST_P(CarrierTable, ShowsBothCarriersAndSpacing) {
     const auto& row = GetParam();
-    const auto c = convertChannel(bandNamed(row.format, row.band), row.channel);
-    EXPECT_EQ(formatFrequency(c.forward, "."), row.forward);
-    EXPECT_EQ(formatFrequency(c.reverse, "."), row.reverse);
+    const auto c = convertChannel(classicPlan(row.format, row.band), row.channel);
+    EXPECT_EQ(frequencyText(c.forward, "."), row.forward);
+    EXPECT_EQ(frequencyText(c.reverse, "."), row.reverse);
     EXPECT_EQ(c.spacing, row.spacingKhz);
 }
 
 INSTANTIATE_TEST_SUITE_P(EverySubRangeEnd, CarrierTable, ::testing::ValuesIn(kCarriers));
 
 TEST(Conversion, PcsChannel512DependsOnTheFormat) {
-    const auto gsm = convertChannel(bandNamed("GSM", "PCS 1900"), 512);
-    EXPECT_EQ(formatFrequency(gsm.forward, "."), "1930.2000");
-    const auto is136 = convertChannel(bandNamed("IS-136", "PCS 1900"), 512);
-    EXPECT_EQ(formatFrequency(is136.forward, "."), "1945.3800");
-    EXPECT_EQ(formatFrequency(is136.reverse, "."), "1865.3400");
+    const auto gsm = convertChannel(classicPlan("GSM", "PCS 1900"), 512);
+    EXPECT_EQ(frequencyText(gsm.forward, "."), "1930.2000");
+    const auto is136 = convertChannel(classicPlan("IS-136", "PCS 1900"), 512);
+    EXPECT_EQ(frequencyText(is136.forward, "."), "1945.3800");
+    EXPECT_EQ(frequencyText(is136.reverse, "."), "1865.3400");
     EXPECT_EQ(is136.spacing, 30);
 }
 
 TEST(Conversion, TacsReverseLiesAboveForwardOnEveryChannel) {
     for (Channel n = 1; n <= 1600; ++n) {
-        const auto c = convertChannel(bandNamed("CDMA", "TACS (Japan)"), n);
+        const auto c = convertChannel(classicPlan("CDMA", "TACS (Japan)"), n);
         if (c.forward == 0) {
             continue;  // 800, 1040 and 1200 are in no sub-range
         }
-        EXPECT_EQ(formatNumber(c.forward - c.reverse, "."), "-55") << n;
+        EXPECT_EQ(numberText(c.forward - c.reverse, "."), "-55") << n;
     }
 }
 
 TEST(Conversion, ChannelOutsideEverySubRange) {
     // The band's spacing still shows where it is assigned before the sub-range test.
-    const auto cell = convertChannel(bandNamed("AMPS", "Cell 800"), 800);
+    const auto cell = convertChannel(classicPlan("AMPS", "Cell 800"), 800);
     EXPECT_EQ(cell.forward, 0);
     EXPECT_EQ(cell.spacing, 30);
     // Divide-by-five bands give the gap as forward frequency and only assign with a match.
-    const auto band6 = convertChannel(bandNamed("WCDMA", "Band VI"), 813);
+    const auto band6 = convertChannel(classicPlan("WCDMA", "Band VI"), 813);
     EXPECT_EQ(band6.reverse, 0);
     EXPECT_EQ(band6.forward, 45);
     EXPECT_EQ(band6.spacing, 0);
-    const auto nmt = convertChannel(bandNamed("CDMA", "NMT450"), 400);
+    const auto nmt = convertChannel(classicPlan("CDMA", "NMT450"), 400);
     EXPECT_EQ(nmt.spacing, 0);
 }
 
 TEST(Conversion, BandsIAndIIIConvertAnyChannel) {
-    EXPECT_EQ(formatFrequency(convertChannel(bandNamed("WCDMA", "Band I"), 10562).reverse, "."),
+    EXPECT_EQ(frequencyText(convertChannel(classicPlan("WCDMA", "Band I"), 10562).reverse, "."),
               "2112.4000");
-    EXPECT_EQ(convertChannel(bandNamed("WCDMA", "Band III"), -5).reverse, -1.0);
+    EXPECT_EQ(convertChannel(classicPlan("WCDMA", "Band III"), -5).reverse, -1.0);
 }
 
 TEST(Conversion, UpperEAndRGsmAgreeOnSharedChannels) {
     for (Channel n = 975; n <= 1023; ++n) {
-        const auto e = convertChannel(bandNamed("GSM", "E-GSM 900"), n);
-        const auto r = convertChannel(bandNamed("GSM", "R-GSM 900"), n);
-        EXPECT_EQ(formatFrequency(e.forward, "."), formatFrequency(r.forward, ".")) << n;
-        EXPECT_EQ(formatFrequency(e.reverse, "."), formatFrequency(r.reverse, ".")) << n;
+        const auto e = convertChannel(classicPlan("GSM", "E-GSM 900"), n);
+        const auto r = convertChannel(classicPlan("GSM", "R-GSM 900"), n);
+        EXPECT_EQ(frequencyText(e.forward, "."), frequencyText(r.forward, ".")) << n;
+        EXPECT_EQ(frequencyText(e.reverse, "."), frequencyText(r.reverse, ".")) << n;
     }
 }
 
@@ -179,16 +179,16 @@ TEST(WcdmaPairing, DownlinkChannels) {
         {"Band V", 4132, 4357},   {"Band VI", 812, 1037},   {"Band VI", 4188, 4413},
     };
     for (const auto& r : rows) {
-        EXPECT_EQ(pairedDownlinkChannel(bandNamed("WCDMA", r.band), r.uplink), r.downlink)
+        EXPECT_EQ(pairedDownlinkChannel(classicPlan("WCDMA", r.band), r.uplink), r.downlink)
             << r.band << r.uplink;
     }
 }
 
 TEST(WcdmaPairing, NoPairingOutsideWcdmaOrPastTheChannelRange) {
-    EXPECT_EQ(pairedDownlinkChannel(bandNamed("AMPS", "Cell 800"), 991), std::nullopt);
-    EXPECT_EQ(pairedDownlinkChannel(bandNamed("GSM", "DCS 1800"), 512), std::nullopt);
+    EXPECT_EQ(pairedDownlinkChannel(classicPlan("AMPS", "Cell 800"), 991), std::nullopt);
+    EXPECT_EQ(pairedDownlinkChannel(classicPlan("GSM", "DCS 1800"), 512), std::nullopt);
     EXPECT_EQ(
-        pairedDownlinkChannel(bandNamed("WCDMA", "Band I"), std::numeric_limits<Channel>::max()),
+        pairedDownlinkChannel(classicPlan("WCDMA", "Band I"), std::numeric_limits<Channel>::max()),
         std::nullopt);
 }
 

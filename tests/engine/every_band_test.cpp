@@ -4,8 +4,8 @@
 #include <tuple>
 #include <vector>
 
+#include "engine/arfcn_plan.h"
 #include "engine/band_table.h"
-#include "engine/carrier_plan.h"
 #include "engine/carrier_search.h"
 #include "engine/channel_record.h"
 
@@ -16,26 +16,27 @@ namespace {
 
 class EveryBand : public ::testing::TestWithParam<Format> {};
 
-std::string nameOf(const Band& band) {
-    return std::string(formatName(band.format)) + " " + std::string(band.name);
+std::string nameOf(BandRef band) {
+    return std::string(band.formatName()) + " " + std::string(band.name());
 }
 
 // The number a carrier of the record goes by in its direction.
 Channel numberOf(const ChannelRecord& r, Direction direction) {
-    if (r.band.isClassic()) {
+    if (r.band.plan<ClassicPlan>() != nullptr) {
         return r.channel;
     }
-    return direction == Direction::Forward ? *r.downlink : *r.uplink;
+    return direction == Direction::Downlink ? *r.downlinkChannel : *r.uplinkChannel;
 }
 
 bool finds(const ChannelRecord& r, Direction direction) {
-    const auto& carrier = direction == Direction::Forward ? r.forward : r.reverse;
+    const auto& carrier = direction == Direction::Downlink ? r.downlinkCarrier : r.uplinkCarrier;
     // A TDD channel's one carrier is found as a forward carrier.
-    const auto asked =
-        r.band.duplex() == Duplex::Tdd && !r.band.isClassic() ? Direction::Forward : direction;
+    const auto asked = r.band.duplex() == Duplex::Tdd && r.band.plan<ArfcnPlan>() != nullptr
+                           ? Direction::Downlink
+                           : direction;
     for (const auto& m : findCarriersInBand(r.band, carrier->mhz, 0)) {
         if (m.channel == numberOf(r, direction) && m.direction == asked &&
-            (direction == Direction::Reverse || !r.index || m.index == *r.index)) {
+            (direction == Direction::Uplink || !r.index || m.index == *r.index)) {
             return true;
         }
     }
@@ -44,8 +45,8 @@ bool finds(const ChannelRecord& r, Direction direction) {
 
 bool holds(const std::vector<ChannelRecord>& records, const ChannelRecord& r) {
     for (const auto& other : records) {
-        if (other.channel == r.channel && other.downlink == r.downlink &&
-            other.uplink == r.uplink && other.index == r.index) {
+        if (other.channel == r.channel && other.downlinkChannel == r.downlinkChannel &&
+            other.uplinkChannel == r.uplinkChannel && other.index == r.index) {
             return true;
         }
     }
@@ -53,17 +54,17 @@ bool holds(const std::vector<ChannelRecord>& records, const ChannelRecord& r) {
 }
 
 TEST_P(EveryBand, FindAndLookupGiveBackEveryChannel) {
-    for (const auto& row : bandsOf(GetParam())) {
-        const BandRef band(row);
+    for (const BandRef band : bandsOf(GetParam())) {
         int failures = 0;
         forEachChannelRecord(band, [&](const ChannelRecord& r) {
-            const bool found = (!r.forward || finds(r, Direction::Forward)) &&
-                               (!r.reverse || finds(r, Direction::Reverse));
+            const bool found = (!r.downlinkCarrier || finds(r, Direction::Downlink)) &&
+                               (!r.uplinkCarrier || finds(r, Direction::Uplink));
             const bool lookedUp =
                 holds(channelRecords(band, r.channel), r) &&
-                (!r.uplink || holds(channelRecords(band, *r.uplink), r) || r.band.isClassic());
+                (!r.uplinkChannel || holds(channelRecords(band, *r.uplinkChannel), r) ||
+                 r.band.plan<ClassicPlan>() != nullptr);
             if ((!found || !lookedUp) && ++failures <= 3) {
-                ADD_FAILURE() << nameOf(row) << " channel " << r.channel
+                ADD_FAILURE() << nameOf(band) << " channel " << r.channel
                               << (found ? "" : ": find misses a carrier")
                               << (lookedUp ? "" : ": lookup misses it");
             }
@@ -76,17 +77,17 @@ TEST_P(EveryBand, FindAndLookupGiveBackEveryChannel) {
 std::vector<ChannelRun> spansOf(BandRef band) {
     std::vector<ChannelRun> spans;
     const auto span = [&spans](Channel first, Channel last) { spans.push_back({first, 1, last}); };
-    if (band.isClassic()) {
-        const auto& plan = band.classic();
-        for (const auto& run : plan.list) {
+    if (const auto* plan = band.plan<ClassicPlan>()) {
+        for (const auto& run : plan->list) {
             span(run.first, run.last);
-            if (plan.pairing) {
-                span(run.first + plan.pairing->offset, run.last + plan.pairing->offsetAbove);
+            if (plan->pairing) {
+                span(run.first + plan->pairing->offset, run.last + plan->pairing->offsetAbove);
             }
         }
         return spans;
     }
-    for (const auto* runs : {&band.carriers().downlink, &band.carriers().uplink}) {
+    const auto& plan = *band.plan<ArfcnPlan>();
+    for (const auto* runs : {&plan.downlink, &plan.uplink}) {
         for (const auto& run : *runs) {
             span(run.numbers.first, run.numbers.last);
         }
@@ -95,23 +96,23 @@ std::vector<ChannelRun> spansOf(BandRef band) {
 }
 
 TEST_P(EveryBand, CountsAgreeAndEveryAcceptedNumberIsARowOfTheTable) {
-    for (const auto& row : bandsOf(GetParam())) {
-        const BandRef band(row);
+    for (const BandRef band : bandsOf(GetParam())) {
         using Key = std::tuple<Channel, std::optional<Channel>, std::optional<Channel>>;
         std::set<Key> table;
         std::size_t rows = 0;
         forEachChannelRecord(band, [&](const ChannelRecord& r) {
-            table.insert({r.channel, r.downlink, r.uplink});
+            table.insert({r.channel, r.downlinkChannel, r.uplinkChannel});
             ++rows;
         });
-        EXPECT_EQ(recordCount(band), rows) << nameOf(row);
-        EXPECT_EQ(table.size(), rows) << nameOf(row) << ": a channel is listed twice";
+        EXPECT_EQ(recordCount(band), rows) << nameOf(band);
+        EXPECT_EQ(table.size(), rows) << nameOf(band) << ": a channel is listed twice";
         int missing = 0;
         for (const auto& span : spansOf(band)) {
             for (Channel n = span.first; n <= span.last; ++n) {
                 for (const auto& r : channelRecords(band, n)) {
-                    if (!table.contains({r.channel, r.downlink, r.uplink}) && ++missing <= 3) {
-                        ADD_FAILURE() << nameOf(row) << ": " << n << " is not in the table";
+                    if (!table.contains({r.channel, r.downlinkChannel, r.uplinkChannel}) &&
+                        ++missing <= 3) {
+                        ADD_FAILURE() << nameOf(band) << ": " << n << " is not in the table";
                     }
                 }
             }

@@ -4,8 +4,8 @@
 #include <tuple>
 #include <vector>
 
+#include "engine/arfcn_plan.h"
 #include "engine/band_table.h"
-#include "engine/carrier_plan.h"
 #include "engine/channel_list.h"
 #include "engine/channel_record.h"
 #include "engine/gscn.h"
@@ -39,11 +39,11 @@ void PrintTo(const Published& p, std::ostream* os) {
 // The carrier of a number in one direction, as the records give it.
 std::string carrierText(const Published& p) {
     for (const auto& r : channelRecords(bandNamed(p.format, p.band), p.number)) {
-        if (p.way == Way::Down && r.downlink == p.number && r.forward) {
-            return formatFrequency(r.forward->mhz, ".");
+        if (p.way == Way::Down && r.downlinkChannel == p.number && r.downlinkCarrier) {
+            return frequencyText(r.downlinkCarrier->mhz, ".");
         }
-        if (p.way == Way::Up && r.uplink == p.number && r.reverse) {
-            return formatFrequency(r.reverse->mhz, ".");
+        if (p.way == Way::Up && r.uplinkChannel == p.number && r.uplinkCarrier) {
+            return frequencyText(r.uplinkCarrier->mhz, ".");
         }
     }
     return "none";
@@ -119,7 +119,7 @@ TEST(NrRaster, GlobalRasterAndGscnInTheirThreeRanges) {
                  {7498, "2999.0500"},   {7499, "3000.0000"},   {7884, "3554.4000"},
                  {22255, "24248.6400"}, {22256, "24250.0800"}, {26639, "99988.3200"}};
     for (const auto& g : gscns) {
-        EXPECT_EQ(formatFrequency(*gscnFrequencyMhz(g.gscn), "."), g.mhz) << g.gscn;
+        EXPECT_EQ(frequencyText(*gscnFrequencyMhz(g.gscn), "."), g.mhz) << g.gscn;
     }
     EXPECT_FALSE(gscnFrequencyMhz(1));
     EXPECT_FALSE(gscnFrequencyMhz(26640));
@@ -159,18 +159,20 @@ TEST(Generations, FirstAndLastChannels) {
         const auto first = listedChannelRecord(band, 0, r.first);
         const auto last = listedChannelRecord(band, count - 1, r.last);
         const bool uplinkOnly = r.duplex == Duplex::Sul;
-        EXPECT_EQ(formatFrequency((uplinkOnly ? first.reverse : first.forward)->mhz, "."),
-                  r.firstMhz);
-        EXPECT_EQ(formatFrequency((uplinkOnly ? last.reverse : last.forward)->mhz, "."), r.lastMhz);
-        EXPECT_EQ(band.carriers().duplex, r.duplex);
-        EXPECT_EQ(first.reverse.has_value(), r.duplex != Duplex::Sdl);
-        EXPECT_EQ(first.forward.has_value(), r.duplex != Duplex::Sul);
+        EXPECT_EQ(
+            frequencyText((uplinkOnly ? first.uplinkCarrier : first.downlinkCarrier)->mhz, "."),
+            r.firstMhz);
+        EXPECT_EQ(frequencyText((uplinkOnly ? last.uplinkCarrier : last.downlinkCarrier)->mhz, "."),
+                  r.lastMhz);
+        EXPECT_EQ(band.duplex(), r.duplex);
+        EXPECT_EQ(first.uplinkCarrier.has_value(), r.duplex != Duplex::Sdl);
+        EXPECT_EQ(first.downlinkCarrier.has_value(), r.duplex != Duplex::Sul);
     }
 }
 
 TEST(Generations, SeveralRastersCountEachChannelOnce) {
     const auto n41 = bandNamed("NR", "n41");
-    EXPECT_EQ(n41.carriers().spacingKhz, 15);
+    EXPECT_EQ(n41.plan<ArfcnPlan>()->spacingKhz, 15);
     EXPECT_EQ(channelCount(n41), 12934u);  // the 30 kHz raster lies on the 15 kHz one
     const auto n90 = bandNamed("NR", "n90");
     // 12934 on the 15 kHz raster, 1941 on the 100 kHz one, 647 on both.
@@ -187,9 +189,9 @@ TEST(Generations, BandNotesAddTheirChannels) {
     const auto n28 = bandNamed("NR", "n28");
     const auto records = channelRecords(n28, 155608);
     ASSERT_EQ(records.size(), 1u);
-    EXPECT_EQ(records[0].uplink, 144608);
-    EXPECT_EQ(formatFrequency(records[0].forward->mhz, "."), "778.0400");
-    EXPECT_EQ(formatFrequency(records[0].reverse->mhz, "."), "723.0400");
+    EXPECT_EQ(records[0].uplinkChannel, 144608);
+    EXPECT_EQ(frequencyText(records[0].downlinkCarrier->mhz, "."), "778.0400");
+    EXPECT_EQ(frequencyText(records[0].uplinkCarrier->mhz, "."), "723.0400");
     EXPECT_FALSE(channelIndex(n28, 155628));
     // n263's 480 and 960 kHz rasters share one run, which its text names once.
     EXPECT_EQ(validChannelText(bandNamed("NR", "n263")),
@@ -208,8 +210,9 @@ TEST(Generations, UplinkChannelsWithoutAPairAreRowsOfTheBand) {
         EXPECT_EQ(recordCount(band), rows.size()) << name;
         const auto& firstUnpaired = rows[channelCount(band)];
         EXPECT_EQ(firstUnpaired.channel, first) << name;
-        EXPECT_FALSE(firstUnpaired.index || firstUnpaired.downlink || firstUnpaired.forward);
-        EXPECT_EQ(firstUnpaired.uplink, first);
+        EXPECT_FALSE(firstUnpaired.index || firstUnpaired.downlinkChannel ||
+                     firstUnpaired.downlinkCarrier);
+        EXPECT_EQ(firstUnpaired.uplinkChannel, first);
     }
 }
 
@@ -232,8 +235,8 @@ TEST(Generations, UmtsAdditionalChannelsPairPositionByPosition) {
     const Channel uplinks[] = {782, 787, 807, 812, 837, 862};
     const Channel downlinks[] = {1007, 1012, 1032, 1037, 1062, 1087};
     for (std::size_t i = 0; i < 6; ++i) {
-        EXPECT_EQ(uplinkOf(band5.carriers(), downlinks[i]), uplinks[i]);
-        EXPECT_EQ(downlinkOf(band5.carriers(), uplinks[i]), downlinks[i]);
+        EXPECT_EQ(uplinkOf(*band5.plan<ArfcnPlan>(), downlinks[i]), uplinks[i]);
+        EXPECT_EQ(downlinkOf(*band5.plan<ArfcnPlan>(), uplinks[i]), downlinks[i]);
     }
     // 792 lies on neither raster.
     EXPECT_TRUE(channelRecords(band5, 792).empty());
@@ -241,23 +244,22 @@ TEST(Generations, UmtsAdditionalChannelsPairPositionByPosition) {
 
 TEST(Generations, DownlinkChannelsPastTheUplinkBandHaveNoPair) {
     const auto lte66 = bandNamed("LTE", "Band 66");
-    EXPECT_EQ(uplinkOf(lte66.carriers(), 67135), 132671);  // 2179.9 MHz
-    EXPECT_FALSE(uplinkOf(lte66.carriers(), 67136));       // 2180 MHz
+    EXPECT_EQ(uplinkOf(*lte66.plan<ArfcnPlan>(), 67135), 132671);  // 2179.9 MHz
+    EXPECT_FALSE(uplinkOf(*lte66.plan<ArfcnPlan>(), 67136));       // 2180 MHz
     const auto n92 = bandNamed("NR", "n92");
-    EXPECT_TRUE(uplinkOf(n92.carriers(), 286400));
-    EXPECT_FALSE(uplinkOf(n92.carriers(), 303400));
+    EXPECT_TRUE(uplinkOf(*n92.plan<ArfcnPlan>(), 286400));
+    EXPECT_FALSE(uplinkOf(*n92.plan<ArfcnPlan>(), 303400));
 }
 
 // Data faults show here: a run off its raster, a pairing that does not return, SS blocks
 // outside the band.
 TEST(Generations, EveryBandIsConsistent) {
-    for (const auto& row : bandTable()) {
-        const BandRef band(row);
-        if (band.isClassic()) {
+    for (const BandRef band : bandTable()) {
+        if (band.plan<ArfcnPlan>() == nullptr) {
             continue;
         }
         SCOPED_TRACE(std::string(band.formatName()) + " " + std::string(band.name()));
-        const auto& plan = band.carriers();
+        const auto& plan = *band.plan<ArfcnPlan>();
         for (const auto* runs : {&plan.downlink, &plan.uplink}) {
             for (const auto& run : *runs) {
                 EXPECT_EQ((run.numbers.last - run.numbers.first) % run.numbers.step, 0);
@@ -265,9 +267,9 @@ TEST(Generations, EveryBandIsConsistent) {
         }
         std::size_t paired = 0;
         forEachChannelRecord(band, [&](const ChannelRecord& r) {
-            if (r.downlink && r.uplink) {
+            if (r.downlinkChannel && r.uplinkChannel) {
                 ++paired;
-                EXPECT_EQ(downlinkOf(plan, *r.uplink), r.downlink) << r.channel;
+                EXPECT_EQ(downlinkOf(plan, *r.uplinkChannel), r.downlinkChannel) << r.channel;
                 if (plan.duplex == Duplex::Fdd) {
                     EXPECT_EQ(*r.gapMhz * 1000, static_cast<double>(plan.duplexKhz));
                 }

@@ -24,9 +24,9 @@ TEST(FrequencyText, FourDecimals) {
         {std::nextafter(934.8, 0.0), "934.8000"},
     };
     for (const auto& r : rows) {
-        EXPECT_EQ(formatFrequency(r.value, "."), r.text) << r.value;
+        EXPECT_EQ(frequencyText(r.value, "."), r.text) << r.value;
     }
-    EXPECT_EQ(formatFrequency(869.04, ","), "869,0400");
+    EXPECT_EQ(frequencyText(869.04, ","), "869,0400");
 }
 
 TEST(NumberText, GeneralForm) {
@@ -49,16 +49,16 @@ TEST(NumberText, GeneralForm) {
         {2.0 / 3.0, "0.666666666666667"},
     };
     for (const auto& r : rows) {
-        EXPECT_EQ(formatNumber(r.value, "."), r.text) << r.value;
+        EXPECT_EQ(numberText(r.value, "."), r.text) << r.value;
     }
-    EXPECT_EQ(formatNumber(-0.0, "."), "0");
-    EXPECT_EQ(formatNumber(493.48, ","), "493,48");
+    EXPECT_EQ(numberText(-0.0, "."), "0");
+    EXPECT_EQ(numberText(493.48, ","), "493,48");
 }
 
 TEST(NumberText, ReadsBackWhatItWrites) {
     for (const double v : {824.04, 893.97, 479.0, 2169.95, 411.675, 924.9875}) {
         for (const char* sep : {".", ",", "\u066B"}) {
-            EXPECT_EQ(parseNumber(formatNumber(v, sep), sep), v) << v << sep;
+            EXPECT_EQ(parseNumber(numberText(v, sep), sep), v) << v << sep;
         }
     }
 }
@@ -72,9 +72,9 @@ TEST(NumberText, RejectsWhatIsNotPlainNumberText) {
 }
 
 TEST(ChannelText, Digits) {
-    EXPECT_EQ(formatChannel(991), "991");
-    EXPECT_EQ(formatChannel(-32768), "-32768");
-    EXPECT_EQ(formatChannel(0), "0");
+    EXPECT_EQ(channelText(991), "991");
+    EXPECT_EQ(channelText(-32768), "-32768");
+    EXPECT_EQ(channelText(0), "0");
 }
 
 TEST(ChannelText, StrictParse) {

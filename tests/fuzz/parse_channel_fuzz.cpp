@@ -9,7 +9,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const auto channel = tarnvale::parseChannel(text);
-    if (channel && tarnvale::parseChannel(tarnvale::formatChannel(*channel)) != channel) {
+    if (channel && tarnvale::parseChannel(tarnvale::channelText(*channel)) != channel) {
         std::abort();
     }
     return 0;

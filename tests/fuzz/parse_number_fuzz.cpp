@@ -18,11 +18,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
         }
         const auto again =
-            tarnvale::parseNumber(tarnvale::formatNumber(*value, separator), separator);
+            tarnvale::parseNumber(tarnvale::numberText(*value, separator), separator);
         if (!again || std::fabs(*again - *value) > std::fabs(*value) * 1e-14) {
             std::abort();
         }
-        tarnvale::formatFrequency(*value, separator);
+        tarnvale::frequencyText(*value, separator);
     }
     return 0;
 }

@@ -45,7 +45,7 @@ void MainWindowTest::chooseBand(int formatIndex, int bandIndex) {
 std::string MainWindowTest::bandCaption(int formatIndex, int option) {
     const auto bands = bandsOf(kFormats.at(static_cast<std::size_t>(formatIndex)));
     const auto k = static_cast<std::size_t>(option);
-    return k < bands.size() ? std::string(bands[k].name) : std::string();
+    return k < bands.size() ? std::string(bands[k].name()) : std::string();
 }
 
 BandRef MainWindowTest::shownBand() const {

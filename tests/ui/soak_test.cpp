@@ -68,14 +68,14 @@ class Soak : public MainWindowTest {
     void expectConsistent(int step) {
         const auto shown = shownBand();
         const auto channel = static_cast<Channel>(state("CurChannel"));
-        EXPECT_EQ(channelBox()->text().toStdString(), formatChannel(channel)) << step;
+        EXPECT_EQ(channelBox()->text().toStdString(), channelText(channel)) << step;
         const auto index = channelIndex(shown, channel);
         ASSERT_TRUE(index) << step;
         EXPECT_EQ(scrollBar()->value(), static_cast<int>(*index)) << step;
         EXPECT_EQ(scrollBar()->maximum() + 1, static_cast<int>(channelCount(shown))) << step;
-        const auto c = convertChannel(shown, channel);
-        EXPECT_EQ(text("lblFwdFreq").toStdString(), formatFrequency(c.forward, ".")) << step;
-        EXPECT_EQ(text("lblRevFreq").toStdString(), formatFrequency(c.reverse, ".")) << step;
+        const auto c = convertChannel(*shown.plan<ClassicPlan>(), channel);
+        EXPECT_EQ(text("lblFwdFreq").toStdString(), frequencyText(c.forward, ".")) << step;
+        EXPECT_EQ(text("lblRevFreq").toStdString(), frequencyText(c.reverse, ".")) << step;
         const auto formatIndex = static_cast<int>(shown.format());
         for (int k = 0; k < 10; ++k) {
             EXPECT_EQ(band(k)->text().toStdString(), bandCaption(formatIndex, k)) << step;

@@ -162,7 +162,7 @@ void LookupDialog::lookUp() {
             // A frequency past every band is echoed as typed: its digits may be many.
             const bool beyond = query.frequencyMhz > highestCarrierMhz();
             const QString at =
-                (beyond ? query.frequencyText : numbers_.frequency(query.frequencyMhz)) + " MHz";
+                (beyond ? query.typedFrequency : numbers_.frequency(query.frequencyMhz)) + " MHz";
             const QString highest = QString(": the highest carrier of any band is at %1 MHz")
                                         .arg(numbers_.frequency(highestCarrierMhz()));
             const int found = results_->rowCount();
@@ -186,7 +186,7 @@ void LookupDialog::choose(const QModelIndex& index) {
         return;
     }
     const auto& r = results_->record(index.row());
-    if (r.band.isClassic()) {
+    if (r.band.plan<ClassicPlan>() != nullptr) {
         emit classicChannelChosen(r);
         return;
     }
@@ -196,7 +196,8 @@ void LookupDialog::choose(const QModelIndex& index) {
     };
     lblLookupStatus_->setText(QString("%1 %2: downlink %3, uplink %4, %5")
                                   .arg(toQString(r.band.formatName()), toQString(r.band.name()),
-                                       carrier(r.forward, r.downlink), carrier(r.reverse, r.uplink),
+                                       carrier(r.downlinkCarrier, r.downlinkChannel),
+                                       carrier(r.uplinkCarrier, r.uplinkChannel),
                                        toQString(duplexName(r.band.duplex()))));
 }
 

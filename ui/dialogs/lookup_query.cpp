@@ -43,7 +43,7 @@ LookupQuery readLookupQuery(const QString& text, const LocaleNumbers& numbers) {
         LookupQuery query;
         query.kind = LookupQuery::Kind::Frequency;
         query.frequencyMhz = *mhz;
-        query.frequencyText = number;
+        query.typedFrequency = number;
         return query;
     }
     if (wholeNumber.match(number).hasMatch()) {

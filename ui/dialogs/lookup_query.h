@@ -15,8 +15,8 @@ struct LookupQuery {
     Kind kind = Kind::Nothing;
     Channel channel = 0;
     double frequencyMhz = 0;
-    QString frequencyText;  // the number as typed, for a frequency too large to write out
-    QString problem;        // for Unreadable: why the text is neither
+    QString typedFrequency;  // the number as typed, for a frequency too large to write out
+    QString problem;         // for Unreadable: why the text is neither
 };
 
 LookupQuery readLookupQuery(const QString& text, const LocaleNumbers& numbers);

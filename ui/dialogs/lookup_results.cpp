@@ -2,9 +2,9 @@
 
 #include <QLocale>
 
+#include "engine/number_text.h"
 #include "report/carrier_rows.h"
 #include "report/channel_rows.h"
-#include "engine/number_text.h"
 
 namespace tarnvale {
 namespace {
@@ -16,29 +16,30 @@ const char* const kHeaders[] = {"Format",       "Band",       "Channel", "Direct
 // direction.
 std::optional<ChannelRecord> recordOf(const CarrierMatch& m) {
     for (auto& r : channelRecords(m.band, m.channel)) {
-        const bool classic = m.band.isClassic() && r.channel == m.channel;
-        const bool own =
-            m.direction == Direction::Forward ? r.downlink == m.channel : r.uplink == m.channel;
-        if (classic || (!m.band.isClassic() && own)) {
+        const bool classic = m.band.plan<ClassicPlan>() != nullptr && r.channel == m.channel;
+        const bool own = m.direction == Direction::Downlink ? r.downlinkChannel == m.channel
+                                                            : r.uplinkChannel == m.channel;
+        if (classic || (m.band.plan<ClassicPlan>() == nullptr && own)) {
             return r;
         }
     }
     return std::nullopt;
 }
 
-QString channelText(std::optional<Channel> channel) {
+QString numberOrDash(std::optional<Channel> channel) {
     return channel ? QString::number(*channel) : QString("–");
 }
 
 // One number for both carriers (a classic channel, a TDD channel), or the pair's two numbers.
 QString pairText(const ChannelRecord& r) {
-    if (!r.downlink && !r.uplink) {
+    if (!r.downlinkChannel && !r.uplinkChannel) {
         return QString("DL/UL %1").arg(r.channel);
     }
-    if (r.downlink == r.uplink) {
-        return QString("DL/UL %1").arg(*r.downlink);
+    if (r.downlinkChannel == r.uplinkChannel) {
+        return QString("DL/UL %1").arg(*r.downlinkChannel);
     }
-    return QString("DL %1 / UL %2").arg(channelText(r.downlink), channelText(r.uplink));
+    return QString("DL %1 / UL %2")
+        .arg(numberOrDash(r.downlinkChannel), numberOrDash(r.uplinkChannel));
 }
 
 }  // namespace
@@ -105,13 +106,13 @@ QString LookupResults::text(const Row& row, int column) const {
             return QString::number(row.match ? row.match->channel : r.channel);
         case DirectionOrPair:
             if (row.match) {
-                return row.match->direction == Direction::Forward ? "downlink" : "uplink";
+                return row.match->direction == Direction::Downlink ? "downlink" : "uplink";
             }
             return pairText(r);
         case DownlinkMhz:
-            return r.forward ? numbers_.frequency(r.forward->mhz) : QString();
+            return r.downlinkCarrier ? numbers_.frequency(r.downlinkCarrier->mhz) : QString();
         case UplinkMhz:
-            return r.reverse ? numbers_.frequency(r.reverse->mhz) : QString();
+            return r.uplinkCarrier ? numbers_.frequency(r.uplinkCarrier->mhz) : QString();
         default:
             return toQString(duplexName(r.band.duplex()));
     }

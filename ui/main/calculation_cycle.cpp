@@ -14,7 +14,7 @@ void MainWindow::CalculateFrequencies() {
         ReportInvalidChannel();
         return;
     }
-    const auto result = band_ ? convertChannel(*band_, state_.CurChannel) : Conversion{};
+    const auto result = plan_ ? convertChannel(*plan_, state_.CurChannel) : Conversion{};
     c_.lblChSpc->setText(numbers_.channelSpacing(result.spacing));
     ShowResults(result.forward, result.reverse);
     // Moving the bar recalculates the same channel once; the nested run moves nothing.
@@ -24,7 +24,7 @@ void MainWindow::CalculateFrequencies() {
 void MainWindow::ReportInvalidChannel() {
     alerts_.warn("Please enter valid channel", "Invalid Channel");
     state_.CurChannel = state_.PrevChannel;
-    c_.txtChan->setText(toQString(formatChannel(state_.CurChannel)));
+    c_.txtChan->setText(toQString(channelText(state_.CurChannel)));
     selectChannelText();
 }
 

@@ -50,7 +50,7 @@ void MainWindow::txtChan_KeyPress(int& keyAscii) {
 void MainWindow::enterTypedChannel() {
     const QString text = c_.txtChan->text();
     if (text.isEmpty()) {
-        c_.txtChan->setText(toQString(formatChannel(state_.CurChannel)));
+        c_.txtChan->setText(toQString(channelText(state_.CurChannel)));
         c_.txtChan->setFocus();
         selectChannelText();
         return;

@@ -8,11 +8,11 @@ LocaleNumbers::LocaleNumbers(const QLocale& locale)
     : separator_(locale.decimalPoint().toStdString()) {}
 
 QString LocaleNumbers::frequency(double mhz) const {
-    return toQString(formatFrequency(mhz, separator_));
+    return toQString(frequencyText(mhz, separator_));
 }
 
 QString LocaleNumbers::number(double value) const {
-    return toQString(formatNumber(value, separator_));
+    return toQString(numberText(value, separator_));
 }
 
 QString LocaleNumbers::channelSpacing(double spacingKhz) const {

@@ -17,7 +17,7 @@
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/keyboard_shortcuts_dialog.h"
 #include "ui/dialogs/lookup_dialog.h"
-#include "ui/main/window_band.h"
+#include "ui/main/captioned_band.h"
 #include "ui/spectrum/spectrum_items.h"
 #include "ui/toolkit/fitted_title.h"
 #include "ui/toolkit/option_click.h"
@@ -101,7 +101,7 @@ void MainWindow::optFormat_Click(int index) {
     state_.RadioFormat = toQString(formatName(format));
     const auto bands = bandsOf(format);
     for (std::size_t k = 0; k < bands.size(); ++k) {
-        c_.optBand[k]->setText(toQString(bands[k].name));
+        c_.optBand[k]->setText(toQString(bands[k].name()));
     }
     for (auto* option : c_.optBand) {
         option->setVisible(!option->text().isEmpty());
@@ -176,11 +176,11 @@ void MainWindow::mnuLookup_Click() {
 // typed it: through the window's own handlers.
 void MainWindow::showChannel(const ChannelRecord& record) {
     const auto format = static_cast<std::size_t>(record.band.format());
-    const auto band = record.band.catalogueIndex() -
-                      BandRef(bandsOf(record.band.format()).front()).catalogueIndex();
+    const auto band =
+        record.band.catalogueIndex() - bandsOf(record.band.format()).front().catalogueIndex();
     c_.optFormat[format]->click();
     c_.optBand[band]->click();
-    c_.txtChan->setText(toQString(formatChannel(record.channel)));
+    c_.txtChan->setText(toQString(channelText(record.channel)));
     int enter = '\r';
     txtChan_KeyPress(enter);
 }
@@ -192,22 +192,21 @@ void MainWindow::showDialog(QWidget* dialog) {
 }
 
 void MainWindow::LoadChannelPlan() {
-    band_ = windowBand(state_.RadioFormat.toStdString(), state_.BandName.toStdString());
-    double start = 0;
-    double stop = 0;
-    if (band_) {
+    band_ = captionedBand(state_.RadioFormat.toStdString(), state_.BandName.toStdString());
+    plan_ = band_ ? band_->plan<ClassicPlan>() : nullptr;
+    BandWindow window{0, 0};
+    if (plan_ != nullptr) {
         SetValidChannelCaption(toQString(validChannelText(*band_)));
         state_.ChanList.clear();
-        for (const auto& run : band_->classic().list) {
+        for (const auto& run : plan_->list) {
             for (std::size_t k = 0; k < run.count(); ++k) {
                 state_.ChanList.push_back(static_cast<WindowChannel>(run.at(k)));
             }
         }
-        start = band_->classic().window.start;
-        stop = band_->classic().window.stop;
+        window = bandWindow(*band_);
     }
-    c_.spectrum.lblBandStart->setCaption(numbers_.number(start));
-    c_.spectrum.lblBandStop->setCaption(numbers_.number(stop));
+    c_.spectrum.lblBandStart->setCaption(numbers_.number(window.start));
+    c_.spectrum.lblBandStop->setCaption(numbers_.number(window.stop));
     if (state_.ChanList.empty()) {
         return;  // no plan has ever matched: nothing to walk
     }

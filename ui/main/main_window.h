@@ -109,7 +109,8 @@ class MainWindow : public QMainWindow {
     LocaleNumbers numbers_;
     MainWindowControls c_;
     State state_;
-    std::optional<BandRef> band_;  // the band of RadioFormat and BandName, as last loaded
+    std::optional<BandRef> band_;        // the band of RadioFormat and BandName, as last loaded
+    const ClassicPlan* plan_ = nullptr;  // its plan
     QPointer<AboutDialog> about_;
     QPointer<KeyboardShortcutsDialog> shortcuts_;
     QPointer<LookupDialog> lookup_;

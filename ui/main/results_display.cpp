@@ -37,9 +37,9 @@ void MainWindow::ShowResults(double forward, double reverse) {
     s.lblFDD->setTop(s.shpFreqScale2->top() + (nmt450 ? kNmt450GapLabelDrop : kGapLabelDrop));
 
     state_.PrevChannel = state_.CurChannel;
-    c_.txtChan->setText(toQString(formatChannel(state_.CurChannel)));
+    c_.txtChan->setText(toQString(channelText(state_.CurChannel)));
     updateDownlinkChannel();
-    c_.txtDLChan->setText(toQString(formatChannel(state_.DLChannel)));
+    c_.txtDLChan->setText(toQString(channelText(state_.DLChannel)));
     describeSpectrum(forward, reverse);
 
     c_.txtChan->setFocus();
@@ -49,7 +49,7 @@ void MainWindow::ShowResults(double forward, double reverse) {
 // Outside WCDMA, and where the sum would leave 16 bits (no listed channel gets there), the
 // downlink channel keeps its value.
 void MainWindow::updateDownlinkChannel() {
-    const auto downlink = band_ ? pairedDownlinkChannel(*band_, state_.CurChannel) : std::nullopt;
+    const auto downlink = plan_ ? pairedDownlinkChannel(*plan_, state_.CurChannel) : std::nullopt;
     if (downlink && *downlink <= std::numeric_limits<WindowChannel>::max()) {
         state_.DLChannel = static_cast<WindowChannel>(*downlink);
     }

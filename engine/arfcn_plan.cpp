@@ -1,8 +1,8 @@
-#include "engine/carrier_plan.h"
+#include "engine/arfcn_plan.h"
 
 namespace tarnvale {
 
-const CarrierRuns& listedRuns(const CarrierPlan& plan) {
+const CarrierRuns& listedRuns(const ArfcnPlan& plan) {
     return plan.duplex == Duplex::Sul ? plan.uplink : plan.downlink;
 }
 
@@ -32,7 +32,7 @@ std::optional<Channel> numberAtKhz(const CarrierRuns& runs, std::int64_t khz) {
     return std::nullopt;
 }
 
-std::optional<Channel> uplinkOf(const CarrierPlan& plan, Channel downlink) {
+std::optional<Channel> uplinkOf(const ArfcnPlan& plan, Channel downlink) {
     const auto khz = carrierKhz(plan.downlink, downlink);
     if (!khz || plan.duplex == Duplex::Sdl) {
         return std::nullopt;
@@ -40,7 +40,7 @@ std::optional<Channel> uplinkOf(const CarrierPlan& plan, Channel downlink) {
     return plan.duplex == Duplex::Tdd ? downlink : numberAtKhz(plan.uplink, *khz - plan.duplexKhz);
 }
 
-std::optional<Channel> downlinkOf(const CarrierPlan& plan, Channel uplink) {
+std::optional<Channel> downlinkOf(const ArfcnPlan& plan, Channel uplink) {
     const auto khz = carrierKhz(plan.uplink, uplink);
     if (!khz || plan.duplex == Duplex::Sul) {
         return std::nullopt;

@@ -1,4 +1,4 @@
-#include "ui/main/window_band.h"
+#include "ui/main/captioned_band.h"
 
 namespace tarnvale {
 
@@ -8,7 +8,7 @@ namespace tarnvale {
 // "GSM": the pair, not the name, decides. The other formats need the exact name. A caption no
 // band has finds nothing: the window then keeps its list and shows a zero band window and
 // zero carriers. Captions come from the band table, so only its own pairs arrive here.
-std::optional<BandRef> windowBand(std::string_view format, std::string_view band) {
+std::optional<BandRef> captionedBand(std::string_view format, std::string_view band) {
     const auto found = findFormat(format);
     if (!found) {
         return std::nullopt;

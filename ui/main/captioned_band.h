@@ -8,6 +8,6 @@
 namespace tarnvale {
 
 // The band whose channels the window shows for its format and band captions, or nullopt.
-std::optional<BandRef> windowBand(std::string_view format, std::string_view band);
+std::optional<BandRef> captionedBand(std::string_view format, std::string_view band);
 
 }  // namespace tarnvale

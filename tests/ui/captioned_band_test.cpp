@@ -1,4 +1,4 @@
-#include "ui/main/window_band.h"
+#include "ui/main/captioned_band.h"
 
 #include <gtest/gtest.h>
 
@@ -6,13 +6,13 @@ namespace tarnvale {
 namespace {
 
 std::string found(const char* format, const char* band) {
-    const auto ref = windowBand(format, band);
+    const auto ref = captionedBand(format, band);
     return ref ? std::string(ref->formatName()) + " " + std::string(ref->name()) : "none";
 }
 
 // The window tests the format first: AMPS has one band, IS-136 takes PCS 1900 for anything but
 // Cell 800, and the other formats need a band name of their own, exactly.
-TEST(WindowBand, FollowsTheFormatFirst) {
+TEST(CaptionedBand, FollowsTheFormatFirst) {
     const struct {
         const char* format;
         const char* band;
