@@ -20,9 +20,9 @@
 // ("SDO" in TS 36.104; TS 36.101 Table 5.5H-1).
 namespace tarnvale::bands {
 
-using rows::lteFdd;
-using rows::lteSdl;
-using rows::lteTdd;
+using band_rows::lteFdd;
+using band_rows::lteSdl;
+using band_rows::lteTdd;
 
 inline constexpr std::array kLteBands = {
     lteFdd("Band 1", {2110, 0, 0, 599}, {1920, 18000, 18000, 18599}, 190),

@@ -23,10 +23,10 @@
 // duplex distance in TS 38.101-1; this is the one a pairing uses here.
 namespace tarnvale::bands {
 
-using rows::nrFdd;
-using rows::nrSdl;
-using rows::nrSul;
-using rows::nrTdd;
+using band_rows::nrFdd;
+using band_rows::nrSdl;
+using band_rows::nrSul;
+using band_rows::nrTdd;
 
 inline constexpr std::array kNrBands = {
     nrFdd("n1", 190, {{100, {422000, 20, 434000}, {384000, 20, 396000}}},

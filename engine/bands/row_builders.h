@@ -8,7 +8,7 @@
 
 // Constructors that turn a band as a 3GPP table writes it into a row of the band table, so each
 // row reads like the table it comes from.
-namespace tarnvale::rows {
+namespace tarnvale::band_rows {
 
 constexpr std::int64_t khz(double mhz) {
     return static_cast<std::int64_t>(mhz * 1000 + (mhz < 0 ? -0.5 : 0.5));
@@ -133,4 +133,4 @@ constexpr Band nrSul(std::string_view name, InlineList<Raster, 3> rasters) {
     return nrOneWay(name, Duplex::Sul, rasters, {});
 }
 
-}  // namespace tarnvale::rows
+}  // namespace tarnvale::band_rows

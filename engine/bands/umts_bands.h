@@ -17,8 +17,8 @@
 // not defined. Band XXXII is downlink only.
 namespace tarnvale::bands {
 
-using rows::umtsFdd;
-using rows::umtsSdl;
+using band_rows::umtsFdd;
+using band_rows::umtsSdl;
 
 inline constexpr std::array kUmtsBands = {
     umtsFdd("Band I", 190, {0, {{9612, 1, 9888}}}, {0, {{10562, 1, 10838}}}),

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -213,6 +214,28 @@ TEST(Generations, UplinkChannelsWithoutAPairAreRowsOfTheBand) {
         EXPECT_FALSE(firstUnpaired.index || firstUnpaired.downlinkChannel ||
                      firstUnpaired.downlinkCarrier);
         EXPECT_EQ(firstUnpaired.uplinkChannel, first);
+    }
+}
+
+// WCDMA Bands I, II, V and VI and UMTS Bands I, II, V and VI are two rows for the same
+// carriers: every channel pair agrees, numbers and frequencies alike. Bands III and IV differ
+// by numbering (WCDMA counts 5 x the uplink MHz there, UMTS from an offset), so they are not
+// compared.
+TEST(Generations, WcdmaAndUmtsShareTheCarriersOfBandsOneTwoFiveAndSix) {
+    using Pair = std::tuple<Channel, Channel, std::string, std::string>;
+    const auto pairs = [](BandRef band) {
+        std::set<Pair> found;
+        forEachChannelRecord(band, [&found](const ChannelRecord& r) {
+            found.insert({*r.uplinkChannel, *r.downlinkChannel,
+                          frequencyText(r.uplinkCarrier->mhz, "."),
+                          frequencyText(r.downlinkCarrier->mhz, ".")});
+        });
+        return found;
+    };
+    for (const char* name : {"Band I", "Band II", "Band V", "Band VI"}) {
+        const auto wcdma = pairs(bandNamed("WCDMA", name));
+        EXPECT_FALSE(wcdma.empty());
+        EXPECT_EQ(wcdma, pairs(bandNamed("UMTS", name))) << name;
     }
 }
 
