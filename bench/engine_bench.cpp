@@ -11,7 +11,8 @@
 #include "engine/conversion.h"
 #include "engine/lookup.h"
 #include "engine/number_text.h"
-#include "report/channel_rows.h"
+#include "report/channel_columns.h"
+#include "report/rows.h"
 
 namespace {
 
@@ -49,7 +50,7 @@ std::vector<BandRef> classicBands() {
 void convertAndFormat(benchmark::State& state, std::span<const BandRef> bands) {
     for (auto _ : state) {
         DroppingSink out;
-        report::ChannelRows rows(out, {});
+        report::Rows<report::kChannelColumns> rows(out, {});
         for (const BandRef band : bands) {
             forEachChannelRecord(band, [&rows](const ChannelRecord& r) { rows.write(r); });
         }

@@ -1,45 +1,34 @@
-#include "cli/band_names.h"
 #include "cli/commands.h"
+#include "engine/band_names.h"
 #include "engine/band_table.h"
-#include "engine/channel_list.h"
-#include "engine/channel_record.h"
-#include "report/columns.h"
+#include "report/band_columns.h"
+#include "report/rows.h"
 
 // bands [FORMAT] and plan FORMAT BAND.
 namespace tarnvale::cli {
-int bandsCommand(const Request& request, report::Sink& out, std::string& err) {
+
+void bandsCommand(const Request& request, report::Sink& out, Diagnostics& diagnostics) {
     std::span<const BandRef> bands = bandTable();
     if (!request.arguments.empty()) {
-        const auto format = resolveFormat(request.arguments[0], err);
+        const auto format = diagnostics.accept(resolveFormat(request.arguments[0]));
         if (!format) {
-            return kExitBadInput;
+            return;
         }
         bands = bandsOf(*format);
     }
-    report::TableWriter table(out, report::kBandColumns, request.style);
+    report::Rows<report::kBandColumns> rows(out, request.style);
     for (const BandRef band : bands) {
-        table.text(band.formatName());
-        table.text(band.name());
-        table.endRow();
+        rows.write(band);
     }
-    return kExitOk;
 }
 
-int planCommand(const Request& request, report::Sink& out, std::string& err) {
-    const auto band = resolveBand(request.arguments[0], request.arguments[1], err);
+void planCommand(const Request& request, report::Sink& out, Diagnostics& diagnostics) {
+    const auto band = diagnostics.accept(resolveBand(request.arguments[0], request.arguments[1]));
     if (!band) {
-        return kExitBadInput;
+        return;
     }
-    const auto window = bandWindow(*band);
-    report::TableWriter table(out, report::kPlanColumns, request.style);
-    table.text(band->formatName());
-    table.text(band->name());
-    table.text(validChannelText(*band));
-    table.integer(static_cast<long long>(recordCount(*band)));
-    table.generalNumber(window.start);
-    table.generalNumber(window.stop);
-    table.endRow();
-    return kExitOk;
+    report::Rows<report::kPlanColumns> rows(out, request.style);
+    rows.write(report::bandPlanRecord(*band));
 }
 
 }  // namespace tarnvale::cli

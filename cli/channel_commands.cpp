@@ -1,99 +1,79 @@
 #include <optional>
 
-#include "cli/band_names.h"
 #include "cli/commands.h"
+#include "engine/band_names.h"
 #include "engine/band_table.h"
 #include "engine/channel_list.h"
-#include "engine/input_text.h"
 #include "engine/lookup.h"
 #include "engine/number_text.h"
-#include "report/channel_rows.h"
+#include "report/channel_columns.h"
+#include "report/rows.h"
 
 // convert, table and lookup: channel records as rows.
 namespace tarnvale::cli {
-namespace {
-
-std::optional<Channel> readChannel(std::string_view text, std::string& err) {
-    auto reading = readChannelNumber(text);
-    if (!reading.value) {
-        err += "tarnvale-cli: " + reading.problem + "\n";
-    }
-    return reading.value;
-}
-
-}  // namespace
 
 // Channels that are fine are printed even when others are not, so nothing is lost to one typo.
-int convertCommand(const Request& request, report::Sink& out, std::string& err) {
-    const auto band = resolveBand(request.arguments[0], request.arguments[1], err);
+void convertCommand(const Request& request, report::Sink& out, Diagnostics& diagnostics) {
+    const auto band = diagnostics.accept(resolveBand(request.arguments[0], request.arguments[1]));
     if (!band) {
-        return kExitBadInput;
+        return;
     }
-    report::ChannelRows rows(out, request.style);
-    int status = kExitOk;
+    report::Rows<report::kChannelColumns> rows(out, request.style);
     for (std::size_t i = 2; i < request.arguments.size(); ++i) {
-        const auto channel = readChannel(request.arguments[i], err);
-        const auto records =
-            channel ? channelRecords(*band, *channel) : std::vector<ChannelRecord>{};
-        if (channel && records.empty()) {
-            err += "tarnvale-cli: channel " + channelText(*channel) + " is not in " +
-                   std::string(band->formatName()) + " \"" + std::string(band->name()) +
-                   "\" (valid channels: " + validChannelText(*band) + ")\n";
+        const auto channel = diagnostics.accept(readChannelNumber(request.arguments[i]));
+        if (!channel) {
+            continue;
         }
+        const auto records = channelRecords(*band, *channel);
         if (records.empty()) {
-            status = kExitBadInput;
+            diagnostics.badInput("channel " + channelText(*channel) + " is not in " +
+                                 std::string(band->formatName()) + " \"" +
+                                 std::string(band->name()) +
+                                 "\" (valid channels: " + validChannelText(*band) + ")");
         }
         for (const auto& record : records) {
             rows.write(record);
         }
     }
-    return status;
 }
 
-int tableCommand(const Request& request, report::Sink& out, std::string& err) {
+void tableCommand(const Request& request, report::Sink& out, Diagnostics& diagnostics) {
     std::span<const BandRef> bands = bandTable();
     std::optional<BandRef> one;
     if (request.arguments.size() == 2) {
-        one = resolveBand(request.arguments[0], request.arguments[1], err);
+        one = diagnostics.accept(resolveBand(request.arguments[0], request.arguments[1]));
         if (!one) {
-            return kExitBadInput;
+            return;
         }
         bands = {&*one, 1};
     } else if (request.arguments.size() == 1) {
-        const auto format = resolveFormat(request.arguments[0], err);
+        const auto format = diagnostics.accept(resolveFormat(request.arguments[0]));
         if (!format) {
-            return kExitBadInput;
+            return;
         }
         bands = bandsOf(*format);
     }
-    report::ChannelRows rows(out, request.style);
+    report::Rows<report::kChannelColumns> rows(out, request.style);
     for (const BandRef band : bands) {
         forEachChannelRecord(band, [&rows](const ChannelRecord& r) { rows.write(r); });
     }
-    return kExitOk;
 }
 
-int lookupCommand(const Request& request, report::Sink& out, std::string& err) {
+void lookupCommand(const Request& request, report::Sink& out, Diagnostics& diagnostics) {
     std::optional<Format> format;
-    if (request.format) {
-        format = resolveFormat(*request.format, err);
-        if (!format) {
-            return kExitBadInput;
-        }
+    if (request.format && !(format = diagnostics.accept(resolveFormat(*request.format)))) {
+        return;
     }
-    report::ChannelRows rows(out, request.style);
-    int status = kExitOk;
+    report::Rows<report::kChannelColumns> rows(out, request.style);
     for (const auto& text : request.arguments) {
-        const auto channel = readChannel(text, err);
+        const auto channel = diagnostics.accept(readChannelNumber(text));
         if (!channel) {
-            status = kExitBadInput;
             continue;
         }
         for (const auto& record : lookupChannel(*channel, format)) {
             rows.write(record);
         }
     }
-    return status;
 }
 
 }  // namespace tarnvale::cli

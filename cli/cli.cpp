@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/gscn.h"
 #include "engine/version.h"
 
 namespace tarnvale::cli {
@@ -40,10 +41,20 @@ std::string commandList() {
 
 std::string columnList(const Command& command) {
     std::string text = "Columns: ";
-    for (const auto& column : command.columns) {
-        text += std::string(column.name) + (&column == &command.columns.back() ? "\n" : ",");
+    for (const auto& name : command.columns) {
+        text += std::string(name) + (&name == &command.columns.back() ? "\n" : ",");
     }
     return text;
+}
+
+// What the columns hold, ending with the columns of the command's other row kind.
+std::string detailsOf(const Command& command) {
+    std::string text(command.details);
+    for (const auto& name : command.otherColumns) {
+        text += &name == &command.otherColumns.front() ? "\n" : ", ";
+        text += name;
+    }
+    return command.otherColumns.empty() ? text : text + ".";
 }
 
 // The positional names of a usage such as "[FORMAT [BAND]]" or "FORMAT BAND CHANNEL...".
@@ -61,18 +72,23 @@ std::vector<std::string> positionalNames(std::string_view usage) {
     return names;
 }
 
-constexpr std::array<std::pair<std::string_view, std::string_view>, 5> kArgumentMeanings = {{
-    {"FORMAT", "a radio format, as `tarnvale-cli bands` lists them"},
-    {"BAND", "a band of the format, by name or number"},
-    {"CHANNEL", "a channel number"},
-    {"FREQUENCY_MHZ", "a frequency in MHz, e.g. 869.04"},
-    {"NUMBER", "a GSCN, 2 to 26639"},
+struct ArgumentMeaning {
+    std::string_view name;
+    std::string (*meaning)();
+};
+
+constexpr std::array<ArgumentMeaning, 5> kArgumentMeanings = {{
+    {"FORMAT", [] { return std::string("a radio format, as `tarnvale-cli bands` lists them"); }},
+    {"BAND", [] { return std::string("a band of the format, by name or number"); }},
+    {"CHANNEL", [] { return std::string("a channel number"); }},
+    {"FREQUENCY_MHZ", [] { return std::string("a frequency in MHz, e.g. 869.04"); }},
+    {"NUMBER", [] { return "a GSCN, " + gscnRangeText(); }},
 }};
 
 std::string meaningOf(std::string_view argument) {
     for (const auto& [name, meaning] : kArgumentMeanings) {
         if (name == argument) {
-            return std::string(meaning);
+            return meaning();
         }
     }
     return {};
@@ -155,7 +171,7 @@ class Parser {
     void addCommand(const Command& command) {
         auto* sub = app_.add_subcommand(std::string(command.name), std::string(command.summary));
         sub->group("");  // listed in the footer with their arguments instead
-        sub->footer(std::string(command.details) + "\n" + columnList(command) +
+        sub->footer(detailsOf(command) + "\n" + columnList(command) +
                     "Example: " + std::string(command.example));
         std::vector<CLI::Option*> positionals;
         for (const auto& name : positionalNames(command.usage)) {
@@ -183,19 +199,13 @@ class Parser {
     std::vector<Entry> entries_;
 };
 
-int badInput(std::string& err, std::string_view message) {
-    err += "tarnvale-cli: ";
-    err += message;
-    err += "\n";
-    return kExitBadInput;
-}
-
 // CLI11's words for a parse error, in the one line this tool's messages take.
-int parseError(const CLI::ParseError& e, const Command* command, std::string& err) {
+void parseError(const CLI::ParseError& e, const Command* command, Diagnostics& diagnostics) {
     if (command != nullptr && e.get_name() == "ArgumentMismatch") {
         for (const auto& option : command->options) {
             if (std::string_view(e.what()).starts_with(option.flag)) {
-                return badInput(err, option.whenMissing);
+                diagnostics.badInput(option.whenMissing);
+                return;
             }
         }
     }
@@ -204,7 +214,7 @@ int parseError(const CLI::ParseError& e, const Command* command, std::string& er
     const std::string help = command != nullptr
                                  ? "tarnvale-cli " + std::string(command->name) + " --help"
                                  : "tarnvale-cli --help";
-    return badInput(err, message + "; try '" + help + "'");
+    diagnostics.badInput(message + "; try '" + help + "'");
 }
 
 // The first word that is no option names the command.
@@ -220,29 +230,32 @@ std::optional<std::string_view> commandWord(std::span<const std::string_view> ar
     return std::nullopt;
 }
 
-int checkCount(const Command& command, const Request& request, std::string& err) {
+bool countIsRight(const Command& command, const Request& request, Diagnostics& diagnostics) {
     const auto count = request.arguments.size();
     if (count < command.minArguments && !command.whenTooFew.empty()) {
-        return badInput(err, command.whenTooFew);
+        diagnostics.badInput(command.whenTooFew);
+        return false;
     }
     if (count < command.minArguments || count > command.maxArguments) {
-        return badInput(err, "wrong number of arguments for '" + std::string(command.name) +
-                                 "'; usage: tarnvale-cli " + std::string(command.name) + " " +
-                                 std::string(command.usage));
+        diagnostics.badInput("wrong number of arguments for '" + std::string(command.name) +
+                             "'; usage: tarnvale-cli " + std::string(command.name) + " " +
+                             std::string(command.usage));
+        return false;
     }
-    return kExitOk;
+    return true;
 }
 
 }  // namespace
 
-int run(std::span<const std::string_view> args, report::Sink& out, std::string& err) {
+int run(std::span<const std::string_view> args, report::Sink& out, Diagnostics& diagnostics) {
     const auto word = commandWord(args);
     const bool known = word && std::ranges::any_of(commandTable(), [&](const Command& c) {
                            return c.name == *word;
                        });
     if (word && !known) {
-        return badInput(err,
-                        "unknown command '" + std::string(*word) + "'; try 'tarnvale-cli --help'");
+        diagnostics.badInput("unknown command '" + std::string(*word) +
+                             "'; try 'tarnvale-cli --help'");
+        return diagnostics.status();
     }
     // "--" ends the options: what follows is arguments, whatever it looks like.
     const auto end = std::ranges::find(args, "--");
@@ -259,26 +272,32 @@ int run(std::span<const std::string_view> args, report::Sink& out, std::string& 
         out.flush();
         return kExitOk;
     } catch (const CLI::ParseError& e) {
-        return parseError(e, parser.reached(), err);
+        parseError(e, parser.reached(), diagnostics);
+        return diagnostics.status();
     }
     if (command == nullptr) {
-        return badInput(err, "missing command; try 'tarnvale-cli --help'");
+        diagnostics.badInput("missing command; try 'tarnvale-cli --help'");
+        return diagnostics.status();
     }
     auto& request = parser.request();
     if (end != args.end()) {
         request.arguments.insert(request.arguments.end(), end + 1, args.end());
     }
-    if (const int status = checkCount(*command, request, err); status != kExitOk) {
-        return status;
+    if (!countIsRight(*command, request, diagnostics)) {
+        return diagnostics.status();
     }
     try {
-        const int status = command->run(request, out, err);
+        command->run(request, out, diagnostics);
         out.flush();
-        return status;
     } catch (const report::WriteError& e) {
-        err += "tarnvale-cli: cannot write the output: " + std::string(e.what()) + "\n";
-        return kExitFailure;
+        diagnostics.failure("cannot write the output: " + std::string(e.what()));
     }
+    return diagnostics.status();
+}
+
+int run(std::span<const std::string_view> args, report::Sink& out, std::string& err) {
+    Diagnostics diagnostics([&err](std::string_view line) { err += line; });
+    return run(args, out, diagnostics);
 }
 
 }  // namespace tarnvale::cli

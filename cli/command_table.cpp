@@ -1,13 +1,24 @@
 #include <array>
 #include <limits>
 
-#include "report/columns.h"
 #include "cli/commands.h"
+#include "report/band_columns.h"
+#include "report/carrier_columns.h"
+#include "report/channel_columns.h"
+#include "report/gscn_columns.h"
 
 namespace tarnvale::cli {
 namespace {
 
 constexpr auto kAny = std::numeric_limits<std::size_t>::max();
+
+// Each command's columns are the names of its row kind's column table.
+constexpr auto kBandNames = report::namesOf(report::kBandColumns);
+constexpr auto kPlanNames = report::namesOf(report::kPlanColumns);
+constexpr auto kChannelNames = report::namesOf(report::kChannelColumns);
+constexpr auto kFindNames = report::namesOf(report::kFindColumns);
+constexpr auto kGscnNames = report::namesOf(report::kGscnColumns);
+constexpr auto kBandGscnNames = report::namesOf(report::kBandGscnColumns);
 
 constexpr ValueOption kTolerance{"--tolerance-khz", "K",
                                  "carriers within K kHz (default 0: equal at four decimals)",
@@ -39,7 +50,7 @@ constexpr std::array<Command, 7> kCommands = {{
      1,
      "",
      {},
-     report::kBandColumns,
+     kBandNames,
      "tarnvale-cli bands NR",
      bandsCommand},
     {"plan",
@@ -52,7 +63,7 @@ constexpr std::array<Command, 7> kCommands = {{
      2,
      "plan needs a format and a band",
      {},
-     report::kPlanColumns,
+     kPlanNames,
      "tarnvale-cli plan CDMA \"TACS (Japan)\"",
      planCommand},
     {"convert",
@@ -63,7 +74,7 @@ constexpr std::array<Command, 7> kCommands = {{
      kAny,
      "convert needs a format, a band and channels",
      {},
-     report::kChannelColumns,
+     kChannelNames,
      "tarnvale-cli convert LTE 3 1300",
      convertCommand},
     {"table",
@@ -74,22 +85,21 @@ constexpr std::array<Command, 7> kCommands = {{
      2,
      "",
      {},
-     report::kChannelColumns,
+     kChannelNames,
      "tarnvale-cli table WCDMA \"Band I\"",
      tableCommand},
     {"lookup", "CHANNEL...", "every band that has a channel number, downlink or uplink",
-     kChannelDetails, 1, kAny, "lookup needs channel numbers", kLookupOptions, report::kChannelColumns,
+     kChannelDetails, 1, kAny, "lookup needs channel numbers", kLookupOptions, kChannelNames,
      "tarnvale-cli lookup 512", lookupCommand},
     {"find", "FREQUENCY_MHZ", "every carrier at or near a frequency",
      "Carriers are compared at four decimals, sorted by offset, then catalogue and list order;\n"
      "direction is forward (downlink) or reverse (uplink); a TDD channel's carrier is forward.\n"
      "offset_khz is the carrier minus the frequency asked for.",
-     1, 1, "find needs a frequency in MHz", kFindOptions, report::kFindColumns,
+     1, 1, "find needs a frequency in MHz", kFindOptions, kFindNames,
      "tarnvale-cli find 869.05 --tolerance-khz 15", findCommand},
     {"gscn", "[NUMBER...]", "SS block frequencies of NR GSCNs",
-     "With --band, the band's GSCNs for each SS block subcarrier spacing, with the columns\n"
-     "band, scs_khz, ssb_pattern, gscn, frequency_mhz.",
-     0, kAny, "", kGscnOptions, report::kGscnColumns, "tarnvale-cli gscn 2156", gscnCommand},
+     "With --band, the band's GSCNs for each SS block subcarrier spacing, with the columns", 0,
+     kAny, "", kGscnOptions, kGscnNames, "tarnvale-cli gscn 2156", gscnCommand, kBandGscnNames},
 }};
 
 }  // namespace

@@ -7,14 +7,11 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/diagnostics.h"
 #include "report/sink.h"
 #include "report/table_writer.h"
 
 namespace tarnvale::cli {
-
-inline constexpr int kExitOk = 0;
-inline constexpr int kExitFailure = 1;
-inline constexpr int kExitBadInput = 2;
 
 // One command line, parsed.
 struct Request {
@@ -43,21 +40,23 @@ struct Command {
     std::size_t maxArguments;
     std::string_view whenTooFew;  // the message for too few arguments
     std::span<const ValueOption> options;
-    std::span<const report::Column> columns;
+    std::span<const std::string_view> columns;
     std::string_view example;
-    // Runs the command; standard output goes to `out`, messages to `err`; returns the status.
-    int (*run)(const Request& request, report::Sink& out, std::string& err);
+    // Runs the command: rows go to `out`, messages to `diagnostics`.
+    void (*run)(const Request& request, report::Sink& out, Diagnostics& diagnostics);
+    // The columns of the command's other row kind, named at the end of `details` (gscn --band).
+    std::span<const std::string_view> otherColumns = {};
 };
 
 // Every command, in the order the help lists them.
 std::span<const Command> commandTable();
 
-int bandsCommand(const Request& request, report::Sink& out, std::string& err);
-int planCommand(const Request& request, report::Sink& out, std::string& err);
-int convertCommand(const Request& request, report::Sink& out, std::string& err);
-int tableCommand(const Request& request, report::Sink& out, std::string& err);
-int lookupCommand(const Request& request, report::Sink& out, std::string& err);
-int findCommand(const Request& request, report::Sink& out, std::string& err);
-int gscnCommand(const Request& request, report::Sink& out, std::string& err);
+void bandsCommand(const Request& request, report::Sink& out, Diagnostics& diagnostics);
+void planCommand(const Request& request, report::Sink& out, Diagnostics& diagnostics);
+void convertCommand(const Request& request, report::Sink& out, Diagnostics& diagnostics);
+void tableCommand(const Request& request, report::Sink& out, Diagnostics& diagnostics);
+void lookupCommand(const Request& request, report::Sink& out, Diagnostics& diagnostics);
+void findCommand(const Request& request, report::Sink& out, Diagnostics& diagnostics);
+void gscnCommand(const Request& request, report::Sink& out, Diagnostics& diagnostics);
 
 }  // namespace tarnvale::cli

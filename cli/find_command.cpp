@@ -1,59 +1,52 @@
 #include <optional>
 
-#include "cli/band_names.h"
-#include "report/carrier_rows.h"
 #include "cli/commands.h"
+#include "engine/band_names.h"
 #include "engine/carrier_search.h"
 #include "engine/input_text.h"
 #include "engine/number_text.h"
+#include "report/carrier_columns.h"
+#include "report/rows.h"
 
 // find FREQUENCY_MHZ [--tolerance-khz K] [--format FORMAT].
 namespace tarnvale::cli {
 namespace {
 
-std::optional<double> readFrequency(std::string_view text, std::string& err) {
-    const auto reading = readFrequencyMhz(text, ".");
-    if (!reading.value) {
-        err += "tarnvale-cli: " + reading.problem + "\n";
-    }
-    return reading.value;
-}
-
-std::optional<double> readTolerance(const Request& request, std::string& err) {
+Reading<double> readTolerance(const Request& request) {
     if (!request.toleranceKhz) {
-        return 0.0;
+        return {0.0, {}};
     }
     const auto khz = parseNumber(*request.toleranceKhz, ".");
     if (!khz) {
-        err += "tarnvale-cli: \"" + *request.toleranceKhz +
-               "\" is not a tolerance in kHz (a plain decimal number such as 15)\n";
-    } else if (*khz < 0) {
-        err += "tarnvale-cli: the tolerance must not be negative\n";
-        return std::nullopt;
+        return {std::nullopt,
+                "\"" + *request.toleranceKhz +
+                    "\" is not a tolerance in kHz (a plain decimal number such as 15)"};
     }
-    return khz;
+    if (*khz < 0) {
+        return {std::nullopt, "the tolerance must not be negative"};
+    }
+    return {khz, {}};
 }
 
 }  // namespace
 
-int findCommand(const Request& request, report::Sink& out, std::string& err) {
-    const auto mhz = readFrequency(request.arguments[0], err);
+void findCommand(const Request& request, report::Sink& out, Diagnostics& diagnostics) {
+    const auto mhz = diagnostics.accept(readFrequencyMhz(request.arguments[0], "."));
     if (!mhz) {
-        return kExitBadInput;
+        return;
     }
-    const auto khz = readTolerance(request, err);
+    const auto khz = diagnostics.accept(readTolerance(request));
     if (!khz) {
-        return kExitBadInput;
+        return;
     }
     std::optional<Format> format;
-    if (request.format && !(format = resolveFormat(*request.format, err))) {
-        return kExitBadInput;
+    if (request.format && !(format = diagnostics.accept(resolveFormat(*request.format)))) {
+        return;
     }
-    report::CarrierRows rows(out, request.style);
+    report::Rows<report::kFindColumns> rows(out, request.style);
     for (const auto& match : findCarriers(*mhz, *khz, format)) {
         rows.write(match);
     }
-    return kExitOk;
 }
 
 }  // namespace tarnvale::cli

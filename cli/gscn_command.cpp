@@ -1,62 +1,56 @@
-#include "cli/band_names.h"
 #include "cli/commands.h"
+#include "engine/band_names.h"
 #include "engine/gscn.h"
 #include "engine/nr_raster.h"
 #include "engine/number_text.h"
-#include "report/columns.h"
+#include "report/gscn_columns.h"
+#include "report/rows.h"
 
 // gscn NUMBER... and gscn --band NAME.
 namespace tarnvale::cli {
 namespace {
 
-int bandEntries(const Request& request, report::Sink& out, std::string& err) {
+void bandEntries(const Request& request, report::Sink& out, Diagnostics& diagnostics) {
     if (!request.arguments.empty()) {
-        err += "tarnvale-cli: gscn takes GSCNs or --band, not both\n";
-        return kExitBadInput;
+        diagnostics.badInput("gscn takes GSCNs or --band, not both");
+        return;
     }
-    const auto band = resolveBand(Format::Nr, *request.band, err);
+    const auto band = diagnostics.accept(resolveBand(Format::Nr, *request.band));
     if (!band) {
-        return kExitBadInput;
+        return;
     }
-    report::TableWriter table(out, report::kBandGscnColumns, request.style);
-    forEachGscn(*band, [&](const GscnEntry& entry) {
-        table.text(band->name());
-        table.integer(entry.scsKhz);
-        table.text(std::string_view(&entry.pattern, 1));
-        table.integer(entry.gscn);
-        table.frequency(entry.frequencyMhz);
-        table.endRow();
-    });
-    return kExitOk;
+    report::Rows<report::kBandGscnColumns> rows(out, request.style);
+    forEachGscn(*band, [&](const GscnEntry& entry) { rows.write({*band, entry}); });
+}
+
+Reading<GscnEntry> readGscn(const std::string& text) {
+    const auto gscn = parseChannel(text);
+    const auto mhz = gscn ? gscnFrequencyMhz(*gscn) : std::nullopt;
+    if (!mhz) {
+        return {std::nullopt,
+                "\"" + text + "\" is not a GSCN (a whole number from " + gscnRangeText() + ")"};
+    }
+    return {GscnEntry{0, ' ', *gscn, *mhz}, {}};
 }
 
 }  // namespace
 
 // GSCNs that are fine are printed even when others are not, as convert does.
-int gscnCommand(const Request& request, report::Sink& out, std::string& err) {
+void gscnCommand(const Request& request, report::Sink& out, Diagnostics& diagnostics) {
     if (request.band) {
-        return bandEntries(request, out, err);
+        bandEntries(request, out, diagnostics);
+        return;
     }
     if (request.arguments.empty()) {
-        err += "tarnvale-cli: gscn needs GSCNs or --band NAME\n";
-        return kExitBadInput;
+        diagnostics.badInput("gscn needs GSCNs or --band NAME");
+        return;
     }
-    report::TableWriter table(out, report::kGscnColumns, request.style);
-    int status = kExitOk;
+    report::Rows<report::kGscnColumns> rows(out, request.style);
     for (const auto& text : request.arguments) {
-        const auto gscn = parseChannel(text);
-        const auto mhz = gscn ? gscnFrequencyMhz(*gscn) : std::nullopt;
-        if (!mhz) {
-            err += "tarnvale-cli: \"" + text + "\" is not a GSCN (a whole number from " +
-                   channelText(kFirstGscn) + " to " + channelText(kLastGscn) + ")\n";
-            status = kExitBadInput;
-            continue;
+        if (const auto entry = diagnostics.accept(readGscn(text))) {
+            rows.write(*entry);
         }
-        table.integer(*gscn);
-        table.frequency(*mhz);
-        table.endRow();
     }
-    return status;
 }
 
 }  // namespace tarnvale::cli

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "engine/nr_raster.h"
+#include "engine/number_text.h"
 #include "engine/run_union.h"
 
 namespace tarnvale {
@@ -10,6 +11,10 @@ namespace tarnvale {
 std::optional<double> gscnFrequencyMhz(Channel gscn) {
     const auto khz = gscnKhz(gscn);
     return khz ? std::optional<double>(static_cast<double>(*khz) / 1000.0) : std::nullopt;
+}
+
+std::string gscnRangeText() {
+    return channelText(kFirstGscn) + " to " + channelText(kLastGscn);
 }
 
 void forEachGscn(BandRef band, const std::function<void(const GscnEntry&)>& visit) {

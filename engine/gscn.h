@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "engine/band_ref.h"
 
@@ -10,6 +11,9 @@ namespace tarnvale {
 
 // The SS block frequency of a GSCN in MHz, or nullopt outside 2 to 26639.
 std::optional<double> gscnFrequencyMhz(Channel gscn);
+
+// The GSCNs there are, in words: "2 to 26639".
+std::string gscnRangeText();
 
 struct GscnEntry {
     std::int32_t scsKhz;

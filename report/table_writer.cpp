@@ -49,8 +49,8 @@ void appendCsvField(std::string& out, std::string_view field) {
     out += '"';
 }
 
-TableWriter::TableWriter(Sink& sink, std::span<const Column> columns, OutputStyle style)
-    : sink_(sink), columns_(columns), style_(style), lastText_(columns.size()) {
+TableWriter::TableWriter(Sink& sink, std::span<const std::string_view> names, OutputStyle style)
+    : sink_(sink), names_(names), style_(style), lastText_(names.size()) {
     // Each cache starts with the empty text, encoded as any other ("" in JSON).
     for (auto& last : lastText_) {
         encode(last, {});
@@ -58,8 +58,8 @@ TableWriter::TableWriter(Sink& sink, std::span<const Column> columns, OutputStyl
     if (style_.json || !style_.header) {
         return;
     }
-    for (const auto& column : columns_) {
-        text(column.name);
+    for (const auto name : names_) {
+        text(name);
     }
     endRow();
 }
@@ -83,7 +83,7 @@ char* TableWriter::leadingZero(char* start, char* end) {
 }
 
 char* TableWriter::beginJsonField(std::size_t valueBytes) {
-    const auto& name = columns_[field_].name;
+    const auto name = names_[field_];
     char* at = sink_.reserve(valueBytes + name.size() + 5);
     at = std::copy_n(field_ == 0 ? "{\"" : ",\"", 2, at);
     at = std::copy(name.begin(), name.end(), at);

@@ -4,12 +4,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "report/sink.h"
 #include "engine/number_text.h"
+#include "report/sink.h"
 
 namespace tarnvale::report {
 
@@ -21,21 +22,15 @@ struct OutputStyle {
     bool header = true;
 };
 
-enum class FieldKind { Text, Number };
-
-struct Column {
-    std::string_view name;
-    FieldKind kind;
-};
-
-// Writes the rows of one table. Fields are given in column order; append... functions write a
-// number's digits straight into the output.
+// Writes the rows of one table with the columns `names`. Fields are given in column order; the
+// field writers write a number's digits straight into the output.
 class TableWriter {
   public:
-    TableWriter(Sink& sink, std::span<const Column> columns, OutputStyle style);
+    TableWriter(Sink& sink, std::span<const std::string_view> names, OutputStyle style);
 
     // The field writers are inline: a table of a million rows calls them ten times a row.
     void text(std::string_view value) {
+        checkRoom();
         auto& last = lastText_[field_];
         if (value != last.raw) {
             encode(last, value);
@@ -59,8 +54,8 @@ class TableWriter {
     }
     // Whole kilohertz as MHz with four decimals.
     void kilohertz(std::int64_t khz) {
-        char* at = beginField(kMaxIntegerChars + 2);
-        sink_.commit(writeKilohertzAsMegahertz(at, khz, "."));
+        char* at = beginField(kMaxIntegerChars + 3);
+        endNumber(at, writeKilohertzAsMegahertz(at, khz, "."));
     }
     // Up to 15 significant digits, no trailing zeros.
     void generalNumber(double value);
@@ -69,7 +64,12 @@ class TableWriter {
         char* at = beginField(4);
         sink_.commit(style_.json ? std::copy_n("null", 4, at) : at);
     }
+    // Ends a row, which must have had a field for every column.
     void endRow() {
+        if (field_ != names_.size()) [[unlikely]] {
+            throw std::logic_error("a row of " + std::to_string(field_) + " fields for " +
+                                   std::to_string(names_.size()) + " columns");
+        }
         char* at = sink_.reserve(2);
         if (style_.json) {
             at = std::copy_n("}\n", 2, at);
@@ -84,6 +84,7 @@ class TableWriter {
   private:
     // Room for the field's separator or key and `valueBytes` more; returns where the value goes.
     char* beginField(std::size_t valueBytes) {
+        checkRoom();
         if (style_.json) {
             return beginJsonField(valueBytes);
         }
@@ -94,6 +95,12 @@ class TableWriter {
         return at;
     }
     char* beginJsonField(std::size_t valueBytes);
+    void checkRoom() const {
+        if (field_ >= names_.size()) [[unlikely]] {
+            throw std::logic_error("a field past the row's " + std::to_string(names_.size()) +
+                                   " columns");
+        }
+    }
     // Commits a number written from `start` to `end`.
     void endNumber(char* start, char* end) {
         const bool bare = style_.json && start != end &&
@@ -112,7 +119,7 @@ class TableWriter {
     void encode(WrittenText& last, std::string_view value) const;
 
     Sink& sink_;
-    std::span<const Column> columns_;
+    std::span<const std::string_view> names_;
     OutputStyle style_;
     std::vector<WrittenText> lastText_;
     std::size_t field_ = 0;

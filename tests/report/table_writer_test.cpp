@@ -3,15 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <stdexcept>
+#include <string_view>
 
 namespace tarnvale::report {
 namespace {
 
-constexpr std::array<Column, 3> kColumns = {{
-    {"name", FieldKind::Text},
-    {"mhz", FieldKind::Number},
-    {"pair", FieldKind::Number},
-}};
+constexpr std::array<std::string_view, 3> kColumns = {"name", "mhz", "pair"};
 
 std::string written(OutputStyle style) {
     StringSink sink;
@@ -58,6 +56,20 @@ TEST(TableWriter, TextsAreKnownByContentNotByWhereTheyLie) {
                                       "{\"name\":\"D\",\"mhz\":\"\",\"pair\":0}\n"
                                     : "A,,0\nC,,0\nC,,0\nD,,0\n");
     }
+}
+
+// A row must have a field for every column, no fewer and no more.
+TEST(TableWriter, ARowWithTheWrongNumberOfFieldsIsRefused) {
+    StringSink sink;
+    TableWriter table(sink, kColumns, {.header = false});
+    table.text("short");
+    EXPECT_THROW(table.endRow(), std::logic_error);
+    StringSink other;
+    TableWriter full(other, kColumns, {.header = false});
+    full.text("a");
+    full.integer(1);
+    full.integer(2);
+    EXPECT_THROW(full.integer(3), std::logic_error);
 }
 
 // Output leaves in blocks as rows are written, not all at the end.

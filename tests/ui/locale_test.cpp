@@ -2,7 +2,7 @@
 
 #include "main_window_fixture.h"
 #include "spectrum_worked_example.h"
-#include "ui/main/locale_numbers.h"
+#include "ui/toolkit/locale_numbers.h"
 
 namespace tarnvale::testing {
 namespace {

@@ -100,26 +100,48 @@ TEST_F(Lookup, ChannelNumbersInEveryFormatOrOne) {
     EXPECT_EQ(status(), "2 bands for channel 512");
     ask("10562", 3);  // WCDMA downlink only: the uplink channels it pairs with
     EXPECT_EQ(column(1), (QStringList{"Band I", "Band IV"}));
-    EXPECT_EQ(column(2), (QStringList{"9612", "8562"}));
-    EXPECT_EQ(column(3), (QStringList{"DL 10562 / UL 9612", "DL 10562 / UL 8562"}));
+    EXPECT_EQ(column(3), (QStringList{"9612", "8562"}));
+    EXPECT_EQ(column(8), (QStringList{"10562", "10562"}));
+    EXPECT_EQ(column(9), (QStringList{"9612", "8562"}));
     ask("632628", 7);  // NR
     EXPECT_EQ(column(1), (QStringList{"n77", "n78"}));
-    EXPECT_EQ(column(6), (QStringList{"TDD", "TDD"}));
+    EXPECT_EQ(column(10), (QStringList{"TDD", "TDD"}));
+}
+
+// The table shows the columns it copies, headed by their titles.
+TEST_F(Lookup, ShowsTheColumnsOfTheCommandLinesRows) {
+    const auto headers = [this] {
+        QStringList titles;
+        for (int c = 0; c < table->model()->columnCount(); ++c) {
+            titles << table->model()->headerData(c, Qt::Horizontal).toString();
+        }
+        return titles;
+    };
+    ask("512");
+    EXPECT_EQ(headers(),
+              (QStringList{"Format", "Band", "Index", "Channel", "Downlink MHz", "Uplink MHz",
+                           "Gap MHz", "Spacing kHz", "DL channel", "UL channel", "Duplex"}));
+    ask("1930.2");
+    EXPECT_EQ(headers(), (QStringList{"Format", "Band", "Index", "Channel", "Direction", "MHz",
+                                      "Offset kHz"}));
+    EXPECT_EQ(table->model()->index(0, 5).data(Qt::TextAlignmentRole).toInt(),
+              static_cast<int>(Qt::AlignRight | Qt::AlignVCenter));
 }
 
 TEST_F(Lookup, FrequenciesWithATolerance) {
     part<QDoubleSpinBox>("spnTolerance")->setValue(15);
     ask("869.05", 1);  // CDMA
     EXPECT_EQ(column(1), (QStringList{"TACS (Japan)", "Cell 800", "TACS (Japan)", "TACS (Japan)"}));
-    EXPECT_EQ(column(3), (QStringList{"downlink", "downlink", "downlink", "downlink"}));
+    EXPECT_EQ(column(4), (QStringList{"forward", "forward", "forward", "forward"}));
+    EXPECT_EQ(column(6), (QStringList{"0", "-10", "-12.5", "12.5"}));
     EXPECT_EQ(status(), "4 carriers within 15 kHz of 869.0500 MHz");
     part<QDoubleSpinBox>("spnTolerance")->setValue(0);
     ask("1815 MHz", 6);  // LTE: EARFCN 1300 of Band 3
     EXPECT_EQ(column(1), (QStringList{"Band 3"}));
-    EXPECT_EQ(column(2), (QStringList{"1300"}));
+    EXPECT_EQ(column(3), (QStringList{"1300"}));
     EXPECT_EQ(status(), "1 carrier at 1815.0000 MHz");
     ask("1815.0", 6);
-    EXPECT_EQ(column(2), (QStringList{"1300"}));
+    EXPECT_EQ(column(3), (QStringList{"1300"}));
 }
 
 TEST_F(Lookup, TextThatIsNeitherSaysWhy) {

@@ -10,6 +10,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -47,7 +48,8 @@ std::optional<Format> formatChosen(const QComboBox* box) {
 LookupDialog::LookupDialog(Alerts& alerts, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowCloseButtonHint),
       alerts_(alerts),
-      numbers_(QLocale()) {
+      numbers_(QLocale()),
+      results_(this) {
     setObjectName("frmLookup");
     setWindowTitle("Channel Lookup");
     setFont(windowFont());
@@ -78,10 +80,9 @@ void LookupDialog::buildLayout() {
     spnTolerance_->setSuffix(" kHz");
     spnTolerance_->setToolTip("For a frequency: carriers this near; 0 asks for equal ones");
 
-    results_ = new LookupResults(this);
     tblResults_ = new QTableView(this);
     tblResults_->setObjectName("tblResults");
-    tblResults_->setModel(results_);
+    tblResults_->setModel(results_.model());
     tblResults_->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblResults_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblResults_->verticalHeader()->hide();
@@ -139,16 +140,16 @@ void LookupDialog::lookUp() {
     const auto format = formatChosen(cboFormat_);
     switch (query.kind) {
         case LookupQuery::Kind::Nothing:
-            results_->clear();
+            results_.clear();
             lblLookupStatus_->setText("Type a channel number or a frequency in MHz");
             break;
         case LookupQuery::Kind::Unreadable:
-            results_->clear();
+            results_.clear();
             lblLookupStatus_->setText(query.problem);
             break;
         case LookupQuery::Kind::Channel: {
-            results_->showChannels(lookupChannel(query.channel, format));
-            const int found = results_->rowCount();
+            results_.showChannels(lookupChannel(query.channel, format));
+            const int found = results_.rowCount();
             lblLookupStatus_->setText(found == 0
                                           ? QString("No band has channel %1").arg(query.channel)
                                           : QString("%1 for channel %2")
@@ -158,14 +159,14 @@ void LookupDialog::lookUp() {
         }
         case LookupQuery::Kind::Frequency: {
             const double khz = spnTolerance_->value();
-            results_->showCarriers(findCarriers(query.frequencyMhz, khz, format));
+            results_.showCarriers(findCarriers(query.frequencyMhz, khz, format));
             // A frequency past every band is echoed as typed: its digits may be many.
             const bool beyond = query.frequencyMhz > highestCarrierMhz();
             const QString at =
                 (beyond ? query.typedFrequency : numbers_.frequency(query.frequencyMhz)) + " MHz";
             const QString highest = QString(": the highest carrier of any band is at %1 MHz")
                                         .arg(numbers_.frequency(highestCarrierMhz()));
-            const int found = results_->rowCount();
+            const int found = results_.rowCount();
             lblLookupStatus_->setText(
                 found == 0
                     ? "No carrier at " + at + (beyond ? highest : QString())
@@ -175,8 +176,14 @@ void LookupDialog::lookUp() {
             break;
         }
     }
+    if (tblResults_->model() != results_.model()) {
+        // The view makes a selection model for each model it is given and keeps the old one.
+        QItemSelectionModel* old = tblResults_->selectionModel();
+        tblResults_->setModel(results_.model());
+        delete old;
+    }
     tblResults_->resizeColumnsToContents();
-    cmdSave_->setEnabled(results_->rowCount() > 0);
+    cmdSave_->setEnabled(results_.rowCount() > 0);
 }
 
 // Rows of the window's own formats are shown there; the others have no place in it and are
@@ -185,9 +192,12 @@ void LookupDialog::choose(const QModelIndex& index) {
     if (!index.isValid()) {
         return;
     }
-    const auto& r = results_->record(index.row());
-    if (r.band.plan<ClassicPlan>() != nullptr) {
-        emit classicChannelChosen(r);
+    const auto r = results_.channelOf(index.row());
+    if (!r) {
+        return;
+    }
+    if (r->band.plan<ClassicPlan>() != nullptr) {
+        emit classicChannelChosen(*r);
         return;
     }
     const auto carrier = [this](const std::optional<Carrier>& c, std::optional<Channel> n) {
@@ -195,10 +205,10 @@ void LookupDialog::choose(const QModelIndex& index) {
                  : QString("none");
     };
     lblLookupStatus_->setText(QString("%1 %2: downlink %3, uplink %4, %5")
-                                  .arg(toQString(r.band.formatName()), toQString(r.band.name()),
-                                       carrier(r.downlinkCarrier, r.downlinkChannel),
-                                       carrier(r.uplinkCarrier, r.uplinkChannel),
-                                       toQString(duplexName(r.band.duplex()))));
+                                  .arg(toQString(r->band.formatName()), toQString(r->band.name()),
+                                       carrier(r->downlinkCarrier, r->downlinkChannel),
+                                       carrier(r->uplinkCarrier, r->uplinkChannel),
+                                       toQString(duplexName(r->band.duplex()))));
 }
 
 std::vector<int> LookupDialog::selectedRows() const {
@@ -213,7 +223,7 @@ std::vector<int> LookupDialog::selectedRows() const {
 void LookupDialog::copySelection() {
     const auto rows = selectedRows();
     if (!rows.empty()) {
-        QApplication::clipboard()->setText(toQString(results_->csv(rows)));
+        QApplication::clipboard()->setText(toQString(results_.csv(rows)));
     }
 }
 
@@ -222,9 +232,9 @@ void LookupDialog::save() {
     if (path.isEmpty()) {
         return;
     }
-    std::vector<int> all(static_cast<std::size_t>(results_->rowCount()));
+    std::vector<int> all(static_cast<std::size_t>(results_.rowCount()));
     std::iota(all.begin(), all.end(), 0);
-    const std::string csv = results_->csv(all);
+    const std::string csv = results_.csv(all);
     QFile file(path);
     const bool saved = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
                        file.write(csv.data(), static_cast<qint64>(csv.size())) ==

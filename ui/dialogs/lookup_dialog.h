@@ -4,7 +4,8 @@
 #include <functional>
 
 #include "engine/channel_record.h"
-#include "ui/main/locale_numbers.h"
+#include "ui/dialogs/lookup_results.h"
+#include "ui/toolkit/locale_numbers.h"
 
 class QComboBox;
 class QDoubleSpinBox;
@@ -16,7 +17,6 @@ class QTableView;
 namespace tarnvale {
 
 class Alerts;
-class LookupResults;
 
 // Tools, Channel Lookup: any channel number or frequency, every band of every generation that
 // has it, as the text is typed. Modeless and single, like the other dialogs.
@@ -45,7 +45,7 @@ class LookupDialog : public QDialog {
 
     Alerts& alerts_;
     LocaleNumbers numbers_;
-    LookupResults* results_;
+    LookupResults results_;
     QLineEdit* txtLookup_;
     QComboBox* cboFormat_;
     QDoubleSpinBox* spnTolerance_;

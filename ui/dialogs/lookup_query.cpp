@@ -4,7 +4,7 @@
 
 #include "engine/input_text.h"
 #include "engine/number_text.h"
-#include "ui/main/locale_numbers.h"
+#include "ui/toolkit/locale_numbers.h"
 
 namespace tarnvale {
 namespace {

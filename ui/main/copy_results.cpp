@@ -1,8 +1,9 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
-#include "report/channel_rows.h"
 #include "engine/channel_record.h"
+#include "report/channel_columns.h"
+#include "report/rows.h"
 #include "ui/main/main_window.h"
 
 namespace tarnvale {
@@ -13,7 +14,7 @@ void MainWindow::copyResults() {
         return;
     }
     report::StringSink csv;
-    report::ChannelRows rows(csv, {});
+    report::Rows<report::kChannelColumns> rows(csv, {});
     for (const auto& record : channelRecords(*band_, state_.CurChannel)) {
         if (record.channel == state_.CurChannel) {
             rows.write(record);

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "engine/band_ref.h"
-#include "ui/main/locale_numbers.h"
 #include "ui/main/main_window_layout.h"
+#include "ui/toolkit/locale_numbers.h"
 
 namespace tarnvale {
 

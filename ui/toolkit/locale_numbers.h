@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "report/field.h"
+
 namespace tarnvale {
 
 // The engine's number texts with the decimal separator of one locale, for writing captions
@@ -19,6 +21,8 @@ class LocaleNumbers {
     QString channelSpacing(double spacingKhz) const;
     std::optional<double> read(const QString& text) const;
     QString decimalSeparator() const;
+    // A field of a report row, as the window shows it.
+    QString field(const report::Field& field) const;
 
   private:
     std::string separator_;

@@ -1,4 +1,4 @@
-#include "cli/band_names.h"
+#include "engine/band_names.h"
 
 #include <array>
 #include <charconv>
@@ -6,7 +6,7 @@
 
 #include "engine/band_table.h"
 
-namespace tarnvale::cli {
+namespace tarnvale {
 namespace {
 
 void appendQuoted(std::string& list, std::string_view name) {
@@ -59,41 +59,40 @@ std::vector<std::string> namesForNumber(std::string_view text) {
 
 }  // namespace
 
-std::optional<Format> resolveFormat(std::string_view name, std::string& err) {
+Reading<Format> resolveFormat(std::string_view name) {
     if (const auto format = findFormat(name, NameMatch::IgnoreCase)) {
-        return format;
+        return {format, {}};
     }
     std::string valid;
     for (const auto format : kFormats) {
         appendQuoted(valid, formatName(format));
     }
-    err += "tarnvale-cli: unknown format \"" + std::string(name) + "\"; valid formats: " + valid +
-           "\n";
-    return std::nullopt;
+    return {std::nullopt, "unknown format \"" + std::string(name) + "\"; valid formats: " + valid};
 }
 
-std::optional<BandRef> resolveBand(Format format, std::string_view band, std::string& err) {
+Reading<BandRef> resolveBand(Format format, std::string_view band) {
     if (const auto found = findBand(format, band, NameMatch::IgnoreCase)) {
-        return found;
+        return {found, {}};
     }
     for (const auto& name : namesForNumber(band)) {
         if (const auto found = findBand(format, name, NameMatch::IgnoreCase)) {
-            return found;
+            return {found, {}};
         }
     }
     std::string valid;
     for (const BandRef known : bandsOf(format)) {
         appendQuoted(valid, known.name());
     }
-    err += "tarnvale-cli: format \"" + std::string(formatName(format)) + "\" has no band \"" +
-           std::string(band) + "\"; valid bands: " + valid + "\n";
-    return std::nullopt;
+    return {std::nullopt, "format \"" + std::string(formatName(format)) + "\" has no band \"" +
+                              std::string(band) + "\"; valid bands: " + valid};
 }
 
-std::optional<BandRef> resolveBand(std::string_view format, std::string_view band,
-                                   std::string& err) {
-    const auto found = resolveFormat(format, err);
-    return found ? resolveBand(*found, band, err) : std::nullopt;
+Reading<BandRef> resolveBand(std::string_view format, std::string_view band) {
+    auto found = resolveFormat(format);
+    if (!found.value) {
+        return {std::nullopt, std::move(found.problem)};
+    }
+    return resolveBand(*found.value, band);
 }
 
-}  // namespace tarnvale::cli
+}  // namespace tarnvale

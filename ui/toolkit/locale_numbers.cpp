@@ -1,4 +1,4 @@
-#include "ui/main/locale_numbers.h"
+#include "ui/toolkit/locale_numbers.h"
 
 #include "engine/number_text.h"
 
@@ -35,6 +35,21 @@ std::optional<double> LocaleNumbers::read(const QString& text) const {
 
 QString LocaleNumbers::decimalSeparator() const {
     return toQString(separator_);
+}
+
+QString LocaleNumbers::field(const report::Field& field) const {
+    struct Text {
+        const LocaleNumbers& numbers;
+        QString operator()(std::monostate) const { return {}; }
+        QString operator()(std::string_view text) const { return toQString(text); }
+        QString operator()(long long value) const { return QString::number(value); }
+        QString operator()(report::Kilohertz value) const {
+            return numbers.frequency(static_cast<double>(value.khz) / 1000.0);
+        }
+        QString operator()(report::Megahertz value) const { return numbers.frequency(value.mhz); }
+        QString operator()(report::General value) const { return numbers.number(value.value); }
+    };
+    return std::visit(Text{*this}, field);
 }
 
 QString toQString(std::string_view text) {
