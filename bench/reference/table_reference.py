@@ -113,6 +113,22 @@ def carrier_rows(fmt, band, plan):
                     prefix, index, n, mhz(khz), mhz(ul_khz), number((khz - ul_khz) / 1000.0),
                     spacing, n, ul, duplex))
         index += 1
+    if duplex == "FDD":
+        rows.extend(unpaired_uplink_rows(prefix, plan, spacing))
+    return rows
+
+
+# Uplink channels whose downlink pair would leave the band follow the band's list.
+def unpaired_uplink_rows(prefix, plan, spacing):
+    rows = []
+    last = None
+    for n in heapq.merge(*(run_numbers(r[0], r[1], r[2]) for r in plan["uplink"])):
+        if n == last:
+            continue
+        last = n
+        khz = khz_of(plan["uplink"], n)
+        if number_at(plan["downlink"], khz + plan["duplex_khz"]) is None:
+            rows.append("%s,%d,,%s,,%s,,%d,FDD" % (prefix, n, mhz(khz), spacing, n))
     return rows
 
 
