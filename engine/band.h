@@ -9,6 +9,7 @@
 #include <string_view>
 #include <variant>
 
+#include "engine/channel_bandwidth.h"
 #include "engine/channel_number.h"
 #include "engine/format.h"
 
@@ -112,6 +113,8 @@ struct CarrierRun {
     ChannelRun numbers;
     std::int64_t firstKhz;
     std::int64_t khzPerNumber;
+    std::int32_t rasterKhz = 0;         // NR: the channel raster ΔF_Raster these numbers are on
+    std::int32_t onlyBandwidthKhz = 0;  // where not 0, the one channel bandwidth they are for
 
     constexpr std::int64_t khzOf(Channel n) const {
         return firstKhz + (std::int64_t{n} - numbers.first) * khzPerNumber;
@@ -133,11 +136,29 @@ struct CarrierRun {
 // A direction's channels: the union of its runs, in ascending order of number.
 using CarrierRuns = InlineList<CarrierRun, 6>;
 
-// NR synchronisation raster entries: GSCNs of SS blocks of one subcarrier spacing.
+// NR synchronisation raster entries: GSCNs of SS blocks of one subcarrier spacing. A few
+// apply only to carriers of some channel bandwidths: from `fromBandwidthKhz` up, or below
+// `belowBandwidthKhz` where that is not 0.
 struct GscnRange {
     std::int32_t scsKhz;
     char pattern;  // the SS block pattern, case A to G
     ChannelRun gscn;
+    std::int32_t fromBandwidthKhz = 0;
+    std::int32_t belowBandwidthKhz = 0;
+
+    constexpr bool appliesTo(std::int32_t bandwidthKhz) const {
+        return bandwidthKhz >= fromBandwidthKhz &&
+               (belowBandwidthKhz == 0 || bandwidthKhz < belowBandwidthKhz);
+    }
+};
+
+// The band's edges in kHz (TS 36.101 Table 5.5-1, TS 38.101-1, -2 and -5 Table 5.2-1), which a
+// carrier of a bandwidth must lie within; 0 for a direction the band lacks.
+struct BandEdges {
+    std::int64_t downlinkLowKhz = 0;
+    std::int64_t downlinkHighKhz = 0;
+    std::int64_t uplinkLowKhz = 0;
+    std::int64_t uplinkHighKhz = 0;
 };
 
 // A 3GPP band's plan: the ARFCNs (EARFCN, NR-ARFCN, UARFCN) of each direction on their grids.
@@ -148,6 +169,11 @@ struct ArfcnPlan {
     std::int64_t duplexKhz;   // FDD: the default downlink minus uplink carrier separation
     std::int64_t spacingKhz;  // the channel raster; the finest where a band has several
     InlineList<GscnRange, 12> gscn = {};
+    BandEdges edges = {};
+    // The channel bandwidths of each subcarrier spacing; none for a band whose bandwidths no
+    // table gives (UMTS carriers are 5 MHz wide).
+    InlineList<SpacingBandwidths, 4> bandwidths = {};
+    std::span<const BandwidthChannels> channelsPerBandwidth = {};
 };
 
 struct Band {

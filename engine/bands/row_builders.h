@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "engine/band.h"
+#include "engine/channel_bandwidth.h"
 #include "engine/nr_raster.h"
 
 // Constructors that turn a band as a 3GPP table writes it into a row of the band table, so each
@@ -26,19 +27,59 @@ constexpr CarrierRuns earfcnRuns(const Earfcns& e) {
     return {{{e.first, 1, e.last}, khz(e.lowMhz) + 100 * (std::int64_t{e.first} - e.offset), 100}};
 }
 
+// Every EARFCN range of Table 5.7.3-1 fills its band of Table 5.5-1 in 100 kHz steps: the band
+// runs from the first channel's frequency to 100 kHz above the last.
+constexpr std::int64_t lowEdgeKhz(const Earfcns& e) {
+    return earfcnRuns(e)[0].khzOf(e.first);
+}
+constexpr std::int64_t highEdgeKhz(const Earfcns& e) {
+    return earfcnRuns(e)[0].khzOf(e.last) + 100;
+}
+
+// LTE channel bandwidths of TS 36.101 Table 5.6.1-1, all with 15 kHz subcarriers.
+constexpr InlineList<SpacingBandwidths, 4> lteBandwidths(BandwidthSet bandwidths) {
+    if (bandwidths.empty()) {
+        return {};
+    }
+    return {{15, bandwidths}};
+}
+
 constexpr Band lteFdd(std::string_view name, Earfcns downlink, Earfcns uplink,
-                      double separationMhz) {
-    return {
-        Format::Lte, name,
-        ArfcnPlan{Duplex::Fdd, earfcnRuns(downlink), earfcnRuns(uplink), khz(separationMhz), 100}};
+                      double separationMhz, BandwidthSet bandwidths) {
+    return {Format::Lte, name,
+            ArfcnPlan{Duplex::Fdd,
+                      earfcnRuns(downlink),
+                      earfcnRuns(uplink),
+                      khz(separationMhz),
+                      100,
+                      {},
+                      {lowEdgeKhz(downlink), highEdgeKhz(downlink), lowEdgeKhz(uplink),
+                       highEdgeKhz(uplink)},
+                      lteBandwidths(bandwidths)}};
 }
 
-constexpr Band lteTdd(std::string_view name, Earfcns both) {
-    return {Format::Lte, name, ArfcnPlan{Duplex::Tdd, earfcnRuns(both), earfcnRuns(both), 0, 100}};
+constexpr Band lteTdd(std::string_view name, Earfcns both, BandwidthSet bandwidths) {
+    return {Format::Lte, name,
+            ArfcnPlan{Duplex::Tdd,
+                      earfcnRuns(both),
+                      earfcnRuns(both),
+                      0,
+                      100,
+                      {},
+                      {lowEdgeKhz(both), highEdgeKhz(both), lowEdgeKhz(both), highEdgeKhz(both)},
+                      lteBandwidths(bandwidths)}};
 }
 
-constexpr Band lteSdl(std::string_view name, Earfcns downlink) {
-    return {Format::Lte, name, ArfcnPlan{Duplex::Sdl, earfcnRuns(downlink), {}, 0, 100}};
+constexpr Band lteSdl(std::string_view name, Earfcns downlink, BandwidthSet bandwidths) {
+    return {Format::Lte, name,
+            ArfcnPlan{Duplex::Sdl,
+                      earfcnRuns(downlink),
+                      {},
+                      0,
+                      100,
+                      {},
+                      {lowEdgeKhz(downlink), highEdgeKhz(downlink), 0, 0},
+                      lteBandwidths(bandwidths)}};
 }
 
 // UMTS, TS 25.101 Table 5.1 and 5.1A: N = 5 (F - F_Offset), so F = N / 5 + F_Offset MHz, for the
@@ -75,62 +116,119 @@ constexpr Band umtsSdl(std::string_view name, Uarfcns downlink, Uarfcns addition
 }
 
 // NR, TS 38.104 Tables 5.4.2.3-1 and -2: NR-ARFCNs First-<Step>-Last of each channel raster
-// ΔF_Raster, placed on the global raster.
-constexpr CarrierRun nrRun(ChannelRun numbers) {
-    return {numbers, nrArfcnKhz(numbers.first), nrGlobalStepKhz(numbers.first)};
-}
-
+// ΔF_Raster, placed on the global raster. A raster of a band note may be for one channel
+// bandwidth only (n28's 40 MHz pair).
 struct PairedRaster {
-    std::int64_t rasterKhz;
+    std::int32_t rasterKhz;
     ChannelRun downlink;
     ChannelRun uplink;
+    double onlyBandwidthMhz = 0;
 };
 
 struct Raster {
-    std::int64_t rasterKhz;
+    std::int32_t rasterKhz;
     ChannelRun numbers;
 };
 
-using GscnRanges = InlineList<GscnRange, 12>;
+constexpr CarrierRun nrRun(ChannelRun numbers, std::int32_t rasterKhz,
+                           double onlyBandwidthMhz = 0) {
+    return {numbers, nrArfcnKhz(numbers.first), nrGlobalStepKhz(numbers.first), rasterKhz,
+            onlyBandwidthMhz == 0 ? 0 : bandwidthKhz(onlyBandwidthMhz)};
+}
 
-constexpr Band nrFdd(std::string_view name, double duplexMhz, InlineList<PairedRaster, 3> rasters,
-                     GscnRanges gscn) {
-    ArfcnPlan plan{Duplex::Fdd, {}, {}, khz(duplexMhz), rasters[0].rasterKhz, gscn};
+using GscnRanges = InlineList<GscnRange, 12>;
+using Bandwidths = InlineList<SpacingBandwidths, 4>;
+
+// A band's edges in MHz as TS 38.101-1 Table 5.2-1 gives them: uplink, then downlink.
+struct FddEdges {
+    double uplinkLow;
+    double uplinkHigh;
+    double downlinkLow;
+    double downlinkHigh;
+};
+
+// One direction's (or a TDD band's) edges.
+struct Edges {
+    double low;
+    double high;
+};
+
+// Every NR duplex distance is the downlink low edge minus the uplink low edge (see nr_bands.h).
+constexpr Band nrFdd(std::string_view name, FddEdges edges, InlineList<PairedRaster, 3> rasters,
+                     GscnRanges gscn, Bandwidths bandwidths) {
+    ArfcnPlan plan{Duplex::Fdd,
+                   {},
+                   {},
+                   khz(edges.downlinkLow) - khz(edges.uplinkLow),
+                   rasters[0].rasterKhz,
+                   gscn,
+                   {khz(edges.downlinkLow), khz(edges.downlinkHigh), khz(edges.uplinkLow),
+                    khz(edges.uplinkHigh)},
+                   bandwidths};
     for (const auto& raster : rasters) {
-        plan.downlink.push(nrRun(raster.downlink));
-        plan.uplink.push(nrRun(raster.uplink));
-        plan.spacingKhz = std::min(plan.spacingKhz, raster.rasterKhz);
+        plan.downlink.push(nrRun(raster.downlink, raster.rasterKhz, raster.onlyBandwidthMhz));
+        plan.uplink.push(nrRun(raster.uplink, raster.rasterKhz, raster.onlyBandwidthMhz));
+        plan.spacingKhz = std::min<std::int64_t>(plan.spacingKhz, raster.rasterKhz);
     }
     return {Format::Nr, name, plan};
 }
 
 // TDD, SDL and SUL bands have one set of numbers a raster.
-constexpr Band nrOneWay(std::string_view name, Duplex duplex, InlineList<Raster, 3> rasters,
-                        GscnRanges gscn) {
-    ArfcnPlan plan{duplex, {}, {}, 0, rasters[0].rasterKhz, gscn};
+constexpr Band nrOneWay(std::string_view name, Duplex duplex, Edges edges,
+                        InlineList<Raster, 3> rasters, GscnRanges gscn, Bandwidths bandwidths,
+                        std::span<const BandwidthChannels> channelsPerBandwidth = {}) {
+    const BandEdges downlinkEdges{khz(edges.low), khz(edges.high), 0, 0};
+    const BandEdges uplinkEdges{0, 0, khz(edges.low), khz(edges.high)};
+    const BandEdges bothEdges{khz(edges.low), khz(edges.high), khz(edges.low), khz(edges.high)};
+    ArfcnPlan plan{duplex,
+                   {},
+                   {},
+                   0,
+                   rasters[0].rasterKhz,
+                   gscn,
+                   duplex == Duplex::Sdl   ? downlinkEdges
+                   : duplex == Duplex::Sul ? uplinkEdges
+                                           : bothEdges,
+                   bandwidths,
+                   channelsPerBandwidth};
     for (const auto& raster : rasters) {
         if (duplex != Duplex::Sul) {
-            plan.downlink.push(nrRun(raster.numbers));
+            plan.downlink.push(nrRun(raster.numbers, raster.rasterKhz));
         }
         if (duplex != Duplex::Sdl) {
-            plan.uplink.push(nrRun(raster.numbers));
+            plan.uplink.push(nrRun(raster.numbers, raster.rasterKhz));
         }
-        plan.spacingKhz = std::min(plan.spacingKhz, raster.rasterKhz);
+        plan.spacingKhz = std::min<std::int64_t>(plan.spacingKhz, raster.rasterKhz);
     }
     return {Format::Nr, name, plan};
 }
 
-constexpr Band nrTdd(std::string_view name, InlineList<Raster, 3> rasters, GscnRanges gscn = {}) {
-    return nrOneWay(name, Duplex::Tdd, rasters, gscn);
+constexpr Band nrTdd(std::string_view name, Edges edges, InlineList<Raster, 3> rasters,
+                     GscnRanges gscn, Bandwidths bandwidths,
+                     std::span<const BandwidthChannels> channelsPerBandwidth = {}) {
+    return nrOneWay(name, Duplex::Tdd, edges, rasters, gscn, bandwidths, channelsPerBandwidth);
 }
 
-constexpr Band nrSdl(std::string_view name, InlineList<Raster, 3> rasters, GscnRanges gscn) {
-    return nrOneWay(name, Duplex::Sdl, rasters, gscn);
+constexpr Band nrSdl(std::string_view name, Edges edges, InlineList<Raster, 3> rasters,
+                     GscnRanges gscn, Bandwidths bandwidths) {
+    return nrOneWay(name, Duplex::Sdl, edges, rasters, gscn, bandwidths);
 }
 
 // Supplementary uplink bands carry no SS blocks.
-constexpr Band nrSul(std::string_view name, InlineList<Raster, 3> rasters) {
-    return nrOneWay(name, Duplex::Sul, rasters, {});
+constexpr Band nrSul(std::string_view name, Edges edges, InlineList<Raster, 3> rasters,
+                     Bandwidths bandwidths) {
+    return nrOneWay(name, Duplex::Sul, edges, rasters, {}, bandwidths);
+}
+
+// GSCN entries that a band note ties to carriers of some channel bandwidths.
+constexpr GscnRange forBandwidthsFrom(double mhz, GscnRange range) {
+    range.fromBandwidthKhz = bandwidthKhz(mhz);
+    return range;
+}
+
+constexpr GscnRange forBandwidthsBelow(double mhz, GscnRange range) {
+    range.belowBandwidthKhz = bandwidthKhz(mhz);
+    return range;
 }
 
 }  // namespace tarnvale::band_rows

@@ -13,7 +13,7 @@ TEST(CliProcess, BandsListsTheCatalogueInOrder) {
     const auto r = cli({"bands"});
     ASSERT_EQ(r.status, 0) << r.err;
     const auto out = lines(r.out);
-    ASSERT_EQ(out.size(), 1u + 26 + 74 + 78 + 21);
+    ASSERT_EQ(out.size(), 1u + 26 + 74 + 81 + 21);
     EXPECT_EQ(out[0], "format,band");
     EXPECT_EQ(out[1], "CDMA,Cell 800");
     EXPECT_EQ(out[4], "CDMA,TACS (Japan)");

@@ -43,7 +43,7 @@ TEST(BandTable, BandsOfEachFormatInOptionOrder) {
 
 TEST(BandTable, EveryGenerationHasItsBands) {
     EXPECT_EQ(bandsOf(Format::Lte).size(), 74u);
-    EXPECT_EQ(bandsOf(Format::Nr).size(), 78u);
+    EXPECT_EQ(bandsOf(Format::Nr).size(), 81u);
     EXPECT_EQ(bandsOf(Format::Umts).size(), 21u);
     EXPECT_EQ(bandsOf(Format::Lte).front().name(), "Band 1");
     EXPECT_EQ(bandsOf(Format::Nr).back().name(), "n263");
