@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/arfcn_plan.h"
+#include "engine/channel_set.h"
 #include "engine/conversion.h"
 #include "engine/number_text.h"
 #include "engine/run_union.h"
@@ -67,8 +68,12 @@ std::size_t countOf(const ClassicPlan& plan) {
     return count;
 }
 
+ChannelSet listOf(const ArfcnPlan& plan) {
+    return ChannelSet(numbersOf(listedRuns(plan)));
+}
+
 std::size_t countOf(const ArfcnPlan& plan) {
-    return unionCount(numbersOf(listedRuns(plan)).view());
+    return listOf(plan).size();
 }
 
 Channel channelAtIndex(const ClassicPlan& plan, std::size_t index) {
@@ -81,27 +86,8 @@ Channel channelAtIndex(const ClassicPlan& plan, std::size_t index) {
     throw std::out_of_range("channel index past the end of the band's list");
 }
 
-// The smallest number with more than `index` numbers of the list at or below it.
 Channel channelAtIndex(const ArfcnPlan& plan, std::size_t index) {
-    const auto numbers = numbersOf(listedRuns(plan));
-    if (index >= unionCount(numbers.view())) {
-        throw std::out_of_range("channel index past the end of the band's list");
-    }
-    Channel low = numbers.front().first;
-    Channel high = numbers.front().last;
-    for (const auto& run : numbers) {
-        low = std::min(low, run.first);
-        high = std::max(high, run.last);
-    }
-    while (low < high) {
-        const Channel middle = low + (high - low) / 2;
-        if (unionCountBelow(numbers.view(), middle + 1) > index) {
-            high = middle;
-        } else {
-            low = middle + 1;
-        }
-    }
-    return low;
+    return listOf(plan).at(index);
 }
 
 std::optional<std::size_t> indexOf(const ClassicPlan& plan, Channel channel) {
@@ -116,11 +102,7 @@ std::optional<std::size_t> indexOf(const ClassicPlan& plan, Channel channel) {
 }
 
 std::optional<std::size_t> indexOf(const ArfcnPlan& plan, Channel channel) {
-    const auto numbers = numbersOf(listedRuns(plan));
-    if (!unionHolds(numbers.view(), channel)) {
-        return std::nullopt;
-    }
-    return unionCountBelow(numbers.view(), channel);
+    return listOf(plan).indexOf(channel);
 }
 
 // The window shows a few texts the runs cannot give (Band I's comma, Band V's variable step,
@@ -198,6 +180,11 @@ std::optional<std::size_t> channelIndex(BandRef band, Channel channel) {
 
 std::string validChannelText(BandRef band) {
     return band.visitPlan([](const auto& plan) { return textOf(plan); });
+}
+
+std::string channelNotInBandText(BandRef band, Channel channel) {
+    return "channel " + channelText(channel) + " is not in " + std::string(band.formatName()) +
+           " \"" + std::string(band.name()) + "\" (valid channels: " + validChannelText(band) + ")";
 }
 
 BandWindow bandWindow(BandRef band) {

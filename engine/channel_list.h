@@ -23,6 +23,9 @@ std::optional<std::size_t> channelIndex(BandRef band, Channel channel);
 // The valid channels in words, e.g. "1-799, 991-1023" or "DL: 0-599; UL: 18000-18599".
 std::string validChannelText(BandRef band);
 
+// Why a number is no channel of the band, naming its valid channels.
+std::string channelNotInBandText(BandRef band, Channel channel);
+
 // The lowest and highest carrier of the band's channels, both directions, in MHz.
 struct BandWindow {
     double start;

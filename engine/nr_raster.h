@@ -29,6 +29,30 @@ constexpr std::int64_t nrArfcnKhz(Channel n) {
     return 24250080 + 60 * (std::int64_t{n} - 2016667);
 }
 
+// The NR-ARFCN of a frequency on the global raster, or nullopt off it or outside 0 to
+// 100000 MHz.
+constexpr std::optional<Channel> nrArfcnAt(std::int64_t khz) {
+    if (khz < 0 || khz > 100000000) {
+        return std::nullopt;
+    }
+    if (khz < 3000000) {
+        return khz % 5 == 0 ? std::optional<Channel>(static_cast<Channel>(khz / 5)) : std::nullopt;
+    }
+    if (khz < 24250080) {
+        // The 15 kHz range ends at 2016666 (24249.99 MHz), short of the 60 kHz range's start.
+        const std::int64_t from = khz - 3000000;
+        const std::int64_t n = 600000 + from / 15;
+        return from % 15 == 0 && n < 2016667 ? std::optional<Channel>(static_cast<Channel>(n))
+                                             : std::nullopt;
+    }
+    const std::int64_t from = khz - 24250080;
+    return from % 60 == 0 ? std::optional<Channel>(static_cast<Channel>(2016667 + from / 60))
+                          : std::nullopt;
+}
+
+// FR2 begins at 24250 MHz.
+inline constexpr std::int64_t kFr2LowKhz = 24250000;
+
 // The SS block reference frequency SS_REF of a GSCN, or nullopt outside 2 to 26639.
 // Below 3000 MHz: SS_REF = N x 1200 kHz + M x 50 kHz with GSCN = 3N + (M - 3) / 2, M in {1, 3, 5};
 // to 24250 MHz: 3000 MHz + N x 1.44 MHz with GSCN = 7499 + N; above: 24250.08 MHz + N x 17.28 MHz

@@ -1,0 +1,405 @@
+#include "engine/carrier.h"
+
+#include <algorithm>
+#include <string>
+
+#include "engine/arfcn_plan.h"
+#include "engine/channel_list.h"
+#include "engine/nr_raster.h"
+#include "engine/number_text.h"
+
+namespace tarnvale {
+namespace {
+
+constexpr std::int32_t kUmtsBandwidthKhz = 5000;
+// TS 38.331 offsetToCarrier: INTEGER (0..2199).
+constexpr std::int32_t kLargestOffsetToCarrier = 2199;
+
+std::string megahertz(std::int64_t khz) {
+    return numberText(static_cast<double>(khz) / 1000.0, ".");
+}
+
+std::string bandName(BandRef band) {
+    return std::string(band.formatName()) + " " + std::string(band.name());
+}
+
+// "a, b and c".
+std::string listed(const std::vector<std::string>& texts) {
+    std::string text;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        text += i == 0 ? "" : i + 1 == texts.size() ? " and " : ", ";
+        text += texts[i];
+    }
+    return text;
+}
+
+// "5, 10 and 20 MHz".
+std::string bandwidthsText(BandwidthSet set) {
+    std::vector<std::string> texts;
+    set.forEach([&texts](std::int32_t khz) { texts.push_back(megahertz(khz)); });
+    return listed(texts) + " MHz";
+}
+
+BandwidthSet everyBandwidth(const ArfcnPlan& plan) {
+    BandwidthSet all;
+    for (const auto& entry : plan.bandwidths) {
+        entry.bandwidths.forEach([&all](std::int32_t khz) { all = all.with(khz); });
+    }
+    return all;
+}
+
+const SpacingBandwidths* spacingEntry(const ArfcnPlan& plan, std::int32_t scsKhz) {
+    const auto found = std::ranges::find(plan.bandwidths, scsKhz, &SpacingBandwidths::scsKhz);
+    return found == plan.bandwidths.end() ? nullptr : &*found;
+}
+
+bool isFr2(const ArfcnPlan& plan) {
+    const auto& runs = listedRuns(plan);
+    return !runs.empty() && runs.front().firstKhz >= kFr2LowKhz;
+}
+
+// The channel raster of a spacing: 15 kHz carriers take a band's 15 kHz raster, 30 and 60 kHz
+// ones its 30 kHz raster in FR1 (TS 38.101-1 clause 5.4.2.3); FR2 carriers the raster of
+// their spacing. A 100 kHz raster serves every spacing.
+bool rasterServes(const CarrierRun& run, std::int32_t scsKhz, bool fr2) {
+    if (run.rasterKhz == 100 || run.rasterKhz == 0) {
+        return true;
+    }
+    return run.rasterKhz == (fr2 ? scsKhz : std::min<std::int32_t>(scsKhz, 30));
+}
+
+// The runs a carrier of the shape may be centred on; a band without a raster of its spacing
+// (n46, n47, n96, n102 have only 15 kHz) serves every spacing from its own.
+InlineList<const CarrierRun*, 6> eligibleRuns(const ArfcnPlan& plan, const CarrierShape& shape) {
+    const bool fr2 = isFr2(plan);
+    InlineList<const CarrierRun*, 6> eligible;
+    bool anyServes = false;
+    for (const auto& run : listedRuns(plan)) {
+        anyServes |= run.onlyBandwidthKhz == 0 && rasterServes(run, shape.scsKhz, fr2);
+    }
+    for (const auto& run : listedRuns(plan)) {
+        const bool bandwidthFits =
+            run.onlyBandwidthKhz == 0 || run.onlyBandwidthKhz == shape.bandwidthKhz;
+        if (bandwidthFits && (!anyServes || rasterServes(run, shape.scsKhz, fr2))) {
+            eligible.push(&run);
+        }
+    }
+    return eligible;
+}
+
+// The listed direction's edges: the downlink's, or an SUL band's uplink.
+std::pair<std::int64_t, std::int64_t> listedEdges(const ArfcnPlan& plan) {
+    if (plan.duplex == Duplex::Sul) {
+        return {plan.edges.uplinkLowKhz, plan.edges.uplinkHighKhz};
+    }
+    return {plan.edges.downlinkLowKhz, plan.edges.downlinkHighKhz};
+}
+
+// The part of a run whose carriers lie in [lowKhz, highKhz].
+std::optional<ChannelRun> clipped(const CarrierRun& run, std::int64_t lowKhz,
+                                  std::int64_t highKhz) {
+    const std::int64_t perPlace = run.khzPerNumber * run.numbers.step;
+    const std::int64_t places = static_cast<std::int64_t>(run.numbers.count());
+    const std::int64_t below = lowKhz - run.firstKhz;
+    const std::int64_t from = below <= 0 ? 0 : (below + perPlace - 1) / perPlace;
+    const std::int64_t above = highKhz - run.firstKhz;
+    if (above < 0) {
+        return std::nullopt;
+    }
+    const std::int64_t to = std::min(places - 1, above / perPlace);
+    if (from > to) {
+        return std::nullopt;
+    }
+    return ChannelRun{run.numbers.at(static_cast<std::size_t>(from)), run.numbers.step,
+                      run.numbers.at(static_cast<std::size_t>(to))};
+}
+
+const BandwidthChannels* listedForBandwidth(const ArfcnPlan& plan, std::int32_t bandwidthKhz) {
+    const auto found = std::ranges::find(plan.channelsPerBandwidth, bandwidthKhz,
+                                         &BandwidthChannels::bandwidthKhz);
+    return found == plan.channelsPerBandwidth.end() ? nullptr : &*found;
+}
+
+ChannelSet channelsOf(const ArfcnPlan& plan, const CarrierShape& shape) {
+    if (!plan.channelsPerBandwidth.empty()) {
+        const auto* listed = listedForBandwidth(plan, shape.bandwidthKhz);
+        return listed != nullptr ? ChannelSet(listed->downlink) : ChannelSet();
+    }
+    const auto [low, high] = listedEdges(plan);
+    const std::int64_t half = shape.bandwidthKhz / 2;
+    InlineList<ChannelRun, 6> runs;
+    for (const auto* run : eligibleRuns(plan, shape)) {
+        if (const auto part = clipped(*run, low + half, high - half)) {
+            runs.push(*part);
+        }
+    }
+    return ChannelSet(runs);
+}
+
+CarrierSide sideAt(const CarrierRuns& runs, Channel channel, const CarrierShape& shape,
+                   std::optional<int> resourceBlocks, bool nr) {
+    const std::int64_t centre = *carrierKhz(runs, channel);
+    const std::int64_t half = shape.bandwidthKhz / 2;
+    CarrierSide side{channel, centre, centre - half, centre + half, std::nullopt};
+    if (nr) {
+        // TS 38.104 clause 5.4.2.2: F_REF is subcarrier 0 of resource block N_RB / 2 (subcarrier
+        // 6 of floor(N_RB / 2) for an odd N_RB), so the lowest subcarrier lies 6 N_RB below it.
+        const std::int64_t lowest = centre - 6 * std::int64_t{*resourceBlocks} * shape.scsKhz;
+        side.pointAKhz = lowest - 12 * std::int64_t{shape.offsetToCarrier} * shape.scsKhz;
+    }
+    return side;
+}
+
+bool fitsUplink(const ArfcnPlan& plan, const CarrierSide& side) {
+    return side.lowEdgeKhz >= plan.edges.uplinkLowKhz &&
+           side.highEdgeKhz <= plan.edges.uplinkHighKhz;
+}
+
+// The number a carrier is listed by: the channel itself, or an FDD uplink channel's downlink
+// pair.
+Reading<Channel> listedNumber(BandRef band, const ArfcnPlan& plan, Channel channel) {
+    if (carrierKhz(listedRuns(plan), channel)) {
+        return {channel, {}};
+    }
+    if (plan.duplex == Duplex::Fdd && carrierKhz(plan.uplink, channel)) {
+        if (const auto downlink = downlinkOf(plan, channel)) {
+            return {downlink, {}};
+        }
+        return {std::nullopt, "uplink channel " + channelText(channel) + " of " + bandName(band) +
+                                  " has no downlink pair, and a carrier needs its downlink"};
+    }
+    return {std::nullopt, channelNotInBandText(band, channel)};
+}
+
+std::string rasterText(const ArfcnPlan& plan, const CarrierShape& shape) {
+    std::string text;
+    for (const auto* run : eligibleRuns(plan, shape)) {
+        text += text.empty() ? "" : ", ";
+        text += channelText(run->numbers.first) + "-" + channelText(run->numbers.last);
+        if (run->numbers.step != 1) {
+            text += " [step " + channelText(run->numbers.step) + "]";
+        }
+    }
+    return text;
+}
+
+std::string nearestText(const ChannelSet& valid, const ArfcnPlan& plan, Channel channel) {
+    const auto nearest = valid.nearest(channel);
+    return "the nearest valid centre is " +
+           frequencyText(static_cast<double>(*carrierKhz(listedRuns(plan), *nearest)) / 1000.0,
+                         ".") +
+           " MHz, channel " + channelText(*nearest);
+}
+
+// Why a listed channel of the band is no valid carrier of the shape.
+std::string whyNot(BandRef band, const ArfcnPlan& plan, Channel channel, const CarrierShape& shape,
+                   const ChannelSet& valid) {
+    const std::string size = megahertz(shape.bandwidthKhz) + " MHz";
+    if (valid.empty()) {
+        const auto [low, high] = listedEdges(plan);
+        return "no " + size + " carrier fits " + bandName(band) + " (" + megahertz(low) + " to " +
+               megahertz(high) + " MHz)";
+    }
+    if (const auto* listed = listedForBandwidth(plan, shape.bandwidthKhz)) {
+        return "channel " + channelText(channel) + " is not one " + bandName(band) +
+               " allows for " + size + " channels; " +
+               nearestText(ChannelSet(listed->downlink), plan, channel);
+    }
+    const bool onEligible = std::ranges::any_of(
+        eligibleRuns(plan, shape),
+        [channel](const CarrierRun* run) { return run->numbers.holds(channel); });
+    if (!onEligible) {
+        for (const auto& run : listedRuns(plan)) {
+            if (run.numbers.holds(channel) && run.onlyBandwidthKhz != 0) {
+                return "channel " + channelText(channel) + " of " + bandName(band) + " is for " +
+                       megahertz(run.onlyBandwidthKhz) + " MHz channels only; " +
+                       nearestText(valid, plan, channel);
+            }
+        }
+        return "channel " + channelText(channel) + " is off " + bandName(band) + "'s " +
+               channelText(shape.scsKhz) + " kHz channel raster (" + rasterText(plan, shape) +
+               "); " + nearestText(valid, plan, channel);
+    }
+    const auto [low, high] = listedEdges(plan);
+    const std::int64_t centre = *carrierKhz(listedRuns(plan), channel);
+    const bool belowLow = centre - shape.bandwidthKhz / 2 < low;
+    const std::string direction = plan.duplex == Duplex::Sul ? "uplink" : "downlink";
+    return "a " + size + " carrier at channel " + channelText(channel) + " (" +
+           frequencyText(static_cast<double>(centre) / 1000.0, ".") + " MHz) crosses " +
+           bandName(band) + "'s " + (belowLow ? "lower " : "upper ") + direction + " edge (" +
+           megahertz(belowLow ? low : high) + " MHz); " + nearestText(valid, plan, channel);
+}
+
+BandwidthCarrier carrierOf(BandRef band, const ArfcnPlan& plan, Channel listed,
+                           const CarrierShape& shape) {
+    const auto kind = carrierKind(band);
+    const auto blocks =
+        kind ? resourceBlocks(*kind, shape.scsKhz, shape.bandwidthKhz) : std::nullopt;
+    const bool nr = band.format() == Format::Nr;
+    BandwidthCarrier carrier{band, shape, blocks, std::nullopt, std::nullopt};
+    if (plan.duplex == Duplex::Sul) {
+        carrier.uplink = sideAt(plan.uplink, listed, shape, blocks, nr);
+        return carrier;
+    }
+    carrier.downlink = sideAt(plan.downlink, listed, shape, blocks, nr);
+    if (plan.duplex != Duplex::Fdd) {
+        return carrier;
+    }
+    if (const auto uplink = uplinkOf(plan, listed)) {
+        const auto side = sideAt(plan.uplink, *uplink, shape, blocks, nr);
+        // UMTS edge channels lie 2.4 MHz inside their band: every one is a whole carrier.
+        if (band.format() == Format::Umts || fitsUplink(plan, side)) {
+            carrier.uplink = side;
+        }
+    }
+    return carrier;
+}
+
+Reading<CarrierShape> umtsShape(std::int32_t bandwidthKhz, std::optional<std::int32_t> scsKhz) {
+    if (bandwidthKhz != kUmtsBandwidthKhz) {
+        return {std::nullopt, "UMTS carriers are 5 MHz wide"};
+    }
+    if (scsKhz) {
+        return {std::nullopt, "UMTS carriers have no subcarrier spacing"};
+    }
+    return {CarrierShape{kUmtsBandwidthKhz, 0, 0}, {}};
+}
+
+}  // namespace
+
+std::string noBandwidthText(BandRef band) {
+    if (band.format() == Format::Lte) {
+        return bandName(band) + " has no channel bandwidth in TS 36.101 Table 5.6.1-1";
+    }
+    return bandName(band) +
+           " has no channel bandwidth here: no copy of TS 38.101-1 Table 5.3.5-1 found gives one";
+}
+
+std::optional<CarrierKind> carrierKind(BandRef band) {
+    const auto* plan = band.plan<ArfcnPlan>();
+    if (plan == nullptr || band.format() == Format::Umts) {
+        return std::nullopt;
+    }
+    if (band.format() == Format::Lte) {
+        return CarrierKind::Lte;
+    }
+    return isFr2(*plan) ? CarrierKind::NrFr2 : CarrierKind::NrFr1;
+}
+
+std::vector<AllowedBandwidth> allowedBandwidths(BandRef band) {
+    std::vector<AllowedBandwidth> allowed;
+    const auto* plan = band.plan<ArfcnPlan>();
+    if (plan == nullptr) {
+        return allowed;
+    }
+    if (band.format() == Format::Umts) {
+        allowed.push_back({band, 0, kUmtsBandwidthKhz, std::nullopt, std::nullopt});
+        return allowed;
+    }
+    const auto kind = *carrierKind(band);
+    auto spacings =
+        std::vector<SpacingBandwidths>(plan->bandwidths.begin(), plan->bandwidths.end());
+    std::ranges::sort(spacings, {}, &SpacingBandwidths::scsKhz);
+    for (const auto& entry : spacings) {
+        entry.bandwidths.forEach([&](std::int32_t khz) {
+            const auto blocks = resourceBlocks(kind, entry.scsKhz, khz);
+            const auto guard =
+                kind != CarrierKind::Lte && blocks
+                    ? std::optional<std::int64_t>(minimumGuardHz(khz, *blocks, entry.scsKhz))
+                    : std::nullopt;
+            allowed.push_back({band, entry.scsKhz, khz, blocks, guard});
+        });
+    }
+    return allowed;
+}
+
+Reading<CarrierShape> carrierShape(BandRef band, std::int32_t bandwidthKhz,
+                                   std::optional<std::int32_t> scsKhz,
+                                   std::int32_t offsetToCarrier) {
+    const auto* plan = band.plan<ArfcnPlan>();
+    if (plan == nullptr) {
+        return {std::nullopt, bandName(band) + " has no channel bandwidths: it is a " +
+                                  std::string(band.formatName()) + " band"};
+    }
+    if (band.format() == Format::Umts) {
+        return umtsShape(bandwidthKhz, scsKhz);
+    }
+    if (plan->bandwidths.empty()) {
+        return {std::nullopt,
+                bandName(band) + " has no channel bandwidth in " +
+                    (band.format() == Format::Lte ? std::string("TS 36.101 Table 5.6.1-1")
+                                                  : std::string("the tables Tarnvale has"))};
+    }
+    if (offsetToCarrier < 0 || offsetToCarrier > kLargestOffsetToCarrier ||
+        (offsetToCarrier != 0 && band.format() != Format::Nr)) {
+        return {std::nullopt, band.format() == Format::Nr
+                                  ? "the offset to carrier is 0 to 2199 resource blocks"
+                                  : "only NR carriers have an offset to carrier"};
+    }
+    const auto all = everyBandwidth(*plan);
+    if (!all.holds(bandwidthKhz)) {
+        return {std::nullopt, bandName(band) + " has no " + megahertz(bandwidthKhz) +
+                                  " MHz channel; it allows " + bandwidthsText(all)};
+    }
+    if (scsKhz) {
+        const auto* entry = spacingEntry(*plan, *scsKhz);
+        if (entry == nullptr || !entry->bandwidths.holds(bandwidthKhz)) {
+            std::vector<std::string> spacings;
+            for (const auto& each : plan->bandwidths) {
+                if (each.bandwidths.holds(bandwidthKhz)) {
+                    spacings.push_back(channelText(each.scsKhz));
+                }
+            }
+            return {std::nullopt, bandName(band) + " allows no " + channelText(*scsKhz) +
+                                      " kHz subcarriers with a " + megahertz(bandwidthKhz) +
+                                      " MHz channel; it allows " + listed(spacings) + " kHz"};
+        }
+        return {CarrierShape{bandwidthKhz, *scsKhz, offsetToCarrier}, {}};
+    }
+    std::int32_t smallest = 0;
+    for (const auto& entry : plan->bandwidths) {
+        if (entry.bandwidths.holds(bandwidthKhz) && (smallest == 0 || entry.scsKhz < smallest)) {
+            smallest = entry.scsKhz;
+        }
+    }
+    return {CarrierShape{bandwidthKhz, smallest, offsetToCarrier}, {}};
+}
+
+ChannelSet carrierChannels(BandRef band, const CarrierShape& shape) {
+    const auto* plan = band.plan<ArfcnPlan>();
+    if (plan == nullptr) {
+        return {};
+    }
+    if (band.format() == Format::Umts) {
+        return ChannelSet(numbersOf(listedRuns(*plan)));
+    }
+    return channelsOf(*plan, shape);
+}
+
+BandwidthCarrier validCarrier(BandRef band, Channel listed, const CarrierShape& shape) {
+    return carrierOf(band, *band.plan<ArfcnPlan>(), listed, shape);
+}
+
+Reading<BandwidthCarrier> carrierAt(BandRef band, Channel channel, const CarrierShape& shape) {
+    const auto* plan = band.plan<ArfcnPlan>();
+    if (plan == nullptr) {
+        return {std::nullopt, bandName(band) + " has no channel bandwidths"};
+    }
+    const auto listed = listedNumber(band, *plan, channel);
+    if (!listed.value) {
+        return {std::nullopt, listed.problem};
+    }
+    const auto valid = carrierChannels(band, shape);
+    if (!valid.contains(*listed.value)) {
+        return {std::nullopt, whyNot(band, *plan, *listed.value, shape, valid)};
+    }
+    auto carrier = carrierOf(band, *plan, *listed.value, shape);
+    const auto& side = carrier.downlink ? carrier.downlink : carrier.uplink;
+    if (side->pointAKhz && *side->pointAKhz < 0) {
+        return {std::nullopt, "an offset to carrier of " + channelText(shape.offsetToCarrier) +
+                                  " resource blocks puts Point A below 0 MHz"};
+    }
+    return {carrier, {}};
+}
+
+}  // namespace tarnvale

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/band_ref.h"
+#include "engine/channel_set.h"
+#include "engine/input_text.h"
+#include "engine/resource_blocks.h"
+
+// Carriers with a channel bandwidth: the bandwidths a band allows, where a carrier of one is
+// valid, its edges and, for NR, its Point A.
+namespace tarnvale {
+
+// What a carrier is besides its channel: its channel bandwidth, its subcarrier spacing (15 kHz
+// for LTE, none for UMTS) and, for NR, the resource blocks from Point A to its lowest
+// subcarrier (offsetToCarrier, for its downlink and uplink alike).
+struct CarrierShape {
+    std::int32_t bandwidthKhz = 0;
+    std::int32_t scsKhz = 0;
+    std::int32_t offsetToCarrier = 0;
+};
+
+// One channel bandwidth a band allows with one subcarrier spacing.
+struct AllowedBandwidth {
+    BandRef band;
+    std::int32_t scsKhz;  // 0 for UMTS
+    std::int32_t bandwidthKhz;
+    std::optional<int> resourceBlocks;           // none for UMTS
+    std::optional<std::int64_t> minimumGuardHz;  // NR only
+};
+
+// The bandwidths a band allows, ascending by spacing and then by bandwidth; UMTS carriers are
+// 5 MHz wide.
+std::vector<AllowedBandwidth> allowedBandwidths(BandRef band);
+
+// Why a band lists no channel bandwidth (LTE Band 103, NR n68).
+std::string noBandwidthText(BandRef band);
+
+// The kind of N_RB table a band's carriers follow; nullopt for UMTS.
+std::optional<CarrierKind> carrierKind(BandRef band);
+
+// The shape of a carrier a person asks for, with the smallest spacing the band allows with the
+// bandwidth where none is given; or why the band has no such carrier.
+Reading<CarrierShape> carrierShape(BandRef band, std::int32_t bandwidthKhz,
+                                   std::optional<std::int32_t> scsKhz,
+                                   std::int32_t offsetToCarrier = 0);
+
+// The channels where a carrier of that shape is valid: on the channel raster of its spacing,
+// with its downlink inside the band's downlink edges (its uplink inside the uplink edges for a
+// supplementary uplink band), and one of the channels a band note lists for its bandwidth
+// where there is such a note. Downlink numbers, or uplink numbers of an SUL band.
+ChannelSet carrierChannels(BandRef band, const CarrierShape& shape);
+
+// One direction of a carrier, in kHz.
+struct CarrierSide {
+    Channel channel;
+    std::int64_t centreKhz;
+    std::int64_t lowEdgeKhz;
+    std::int64_t highEdgeKhz;
+    std::optional<std::int64_t> pointAKhz;  // NR only
+};
+
+struct BandwidthCarrier {
+    BandRef band;
+    CarrierShape shape;
+    std::optional<int> resourceBlocks;    // none for UMTS
+    std::optional<CarrierSide> downlink;  // a TDD carrier's one side, for both directions
+    // An FDD carrier's uplink where its pair exists and fits the uplink band (else the carrier
+    // is downlink-only), or an SUL carrier.
+    std::optional<CarrierSide> uplink;
+};
+
+// The carrier of that shape on a downlink or uplink channel of the band, or why it is none.
+Reading<BandwidthCarrier> carrierAt(BandRef band, Channel channel, const CarrierShape& shape);
+
+// The carrier at a channel of carrierChannels(band, shape).
+BandwidthCarrier validCarrier(BandRef band, Channel listed, const CarrierShape& shape);
+
+}  // namespace tarnvale

@@ -1,0 +1,76 @@
+#include "engine/ssb.h"
+
+#include <algorithm>
+#include <tuple>
+
+#include "engine/nr_raster.h"
+#include "engine/run_union.h"
+
+namespace tarnvale {
+namespace {
+
+// TS 38.331 offsetToPointA: INTEGER (0..2199).
+constexpr int kLargestOffsetToPointA = 2199;
+
+struct Grid {
+    std::int64_t commonScsKhz;  // the common resource grid's subcarrier spacing
+    std::int64_t offsetRbKhz;   // the resource block offsetToPointA counts
+    std::int64_t kSsbUnitKhz;   // the subcarrier k_SSB counts
+};
+
+Grid gridOf(const BandwidthCarrier& carrier) {
+    const std::int64_t scs = carrier.shape.scsKhz;
+    if (carrierKind(carrier.band) == CarrierKind::NrFr2) {
+        return {scs, 12 * 60, scs};
+    }
+    return {std::min<std::int64_t>(scs, 30), 12 * 15, 15};
+}
+
+}  // namespace
+
+std::vector<SsbPosition> ssbPositions(const BandwidthCarrier& carrier) {
+    std::vector<SsbPosition> positions;
+    const auto* plan = carrier.band.plan<ArfcnPlan>();
+    if (plan == nullptr || carrier.band.format() != Format::Nr || !carrier.downlink ||
+        !carrier.resourceBlocks) {
+        return positions;
+    }
+    const auto& side = *carrier.downlink;
+    const std::int64_t scs = carrier.shape.scsKhz;
+    const std::int64_t lowest = side.centreKhz - 6 * std::int64_t{*carrier.resourceBlocks} * scs;
+    const std::int64_t highest = lowest + (12 * std::int64_t{*carrier.resourceBlocks} - 1) * scs;
+    const Grid grid = gridOf(carrier);
+    const std::int64_t crbKhz = 12 * grid.commonScsKhz;
+    for (const auto& range : plan->gscn) {
+        if (!range.appliesTo(carrier.shape.bandwidthKhz)) {
+            continue;
+        }
+        for (std::size_t k = 0; k < range.gscn.count(); ++k) {
+            const Channel gscn = range.gscn.at(k);
+            const std::int64_t ssRef = *gscnKhz(gscn);
+            const std::int64_t first = ssRef - 120 * std::int64_t{range.scsKhz};
+            const std::int64_t last = ssRef + 119 * std::int64_t{range.scsKhz};
+            const std::int64_t fromPointA = first - *side.pointAKhz;
+            if (first < lowest || last > highest || fromPointA < 0) {
+                continue;
+            }
+            const std::int64_t crbs = fromPointA / crbKhz;
+            const std::int64_t rest = fromPointA - crbs * crbKhz;
+            const auto offset = static_cast<int>(crbs * crbKhz / grid.offsetRbKhz);
+            if (rest % grid.kSsbUnitKhz != 0 || offset > kLargestOffsetToPointA) {
+                continue;
+            }
+            positions.push_back({gscn, range.scsKhz, range.pattern, ssRef, *nrArfcnAt(ssRef),
+                                 offset, static_cast<int>(rest / grid.kSsbUnitKhz)});
+        }
+    }
+    // Ranges of one spacing may overlap (n90), and spacings interleave.
+    std::ranges::sort(positions, {},
+                      [](const SsbPosition& p) { return std::tuple(p.gscn, p.scsKhz); });
+    const auto repeated = std::ranges::unique(
+        positions, {}, [](const SsbPosition& p) { return std::tuple(p.gscn, p.scsKhz); });
+    positions.erase(repeated.begin(), repeated.end());
+    return positions;
+}
+
+}  // namespace tarnvale
