@@ -5,12 +5,14 @@
 #include <vector>
 
 #include "engine/band_table.h"
+#include "engine/carrier.h"
 #include "engine/carrier_search.h"
 #include "engine/channel_list.h"
 #include "engine/channel_record.h"
 #include "engine/conversion.h"
 #include "engine/lookup.h"
 #include "engine/number_text.h"
+#include "engine/ssb.h"
 #include "report/channel_columns.h"
 #include "report/rows.h"
 
@@ -151,5 +153,50 @@ void BM_LookupEveryBand(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LookupEveryBand)->Unit(benchmark::kMicrosecond);
+
+// A 400 MHz FR2 carrier, its Point A and every SS block position in it: the widest question
+// `carrier` and `ssb` answer.
+void BM_Fr2CarrierAndItsSsBlocks(benchmark::State& state) {
+    const BandRef band = *findBand(Format::Nr, "n257");
+    const auto shape = *carrierShape(band, 400000, 120).value;
+    for (auto _ : state) {
+        const auto carrier = carrierAt(band, 2079165, shape);
+        benchmark::DoNotOptimize(ssbPositions(*carrier.value));
+    }
+}
+BENCHMARK(BM_Fr2CarrierAndItsSsBlocks)->Unit(benchmark::kMicrosecond);
+
+// A channel no 100 MHz carrier fits: the answer names the nearest valid centre.
+void BM_CarrierThatDoesNotFit(benchmark::State& state) {
+    const BandRef band = *findBand(Format::Nr, "n77");
+    const auto shape = *carrierShape(band, 100000, 30).value;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(carrierAt(band, 620000, shape));
+    }
+}
+BENCHMARK(BM_CarrierThatDoesNotFit)->Unit(benchmark::kMicrosecond);
+
+// `table NR n77 --bandwidth 100`: the channels where such a carrier is valid, as rows.
+void BM_TableOfValidCentres(benchmark::State& state) {
+    const BandRef band = *findBand(Format::Nr, "n77");
+    const auto shape = *carrierShape(band, 100000, 30).value;
+    std::size_t rows = 0;
+    for (auto _ : state) {
+        DroppingSink out;
+        report::Rows<report::kChannelColumns> writer(out, {});
+        const auto valid = carrierChannels(band, shape);
+        rows = 0;
+        forEachChannelRecord(band, [&](const ChannelRecord& r) {
+            if (r.index && valid.contains(r.channel)) {
+                writer.write(r);
+                ++rows;
+            }
+        });
+        out.flush();
+        benchmark::DoNotOptimize(out.bytes);
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(rows));
+}
+BENCHMARK(BM_TableOfValidCentres)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <optional>
 
+#include "cli/carrier_options.h"
 #include "cli/commands.h"
 #include "engine/band_names.h"
 #include "engine/band_table.h"
@@ -11,6 +12,30 @@
 
 // convert, table and lookup: channel records as rows.
 namespace tarnvale::cli {
+
+namespace {
+
+// table FORMAT BAND --bandwidth MHZ: the channels where a carrier of that bandwidth is valid.
+void carrierTable(const Request& request, std::optional<BandRef> band, report::Sink& out,
+                  Diagnostics& diagnostics) {
+    if (!band) {
+        diagnostics.badInput("table with --bandwidth needs a format and a band");
+        return;
+    }
+    const auto shape = readCarrierShape(request, *band, diagnostics);
+    if (!shape) {
+        return;
+    }
+    const auto valid = carrierChannels(*band, *shape);
+    report::Rows<report::kChannelColumns> rows(out, request.style);
+    forEachChannelRecord(*band, [&](const ChannelRecord& r) {
+        if (r.index && valid.contains(r.channel)) {
+            rows.write(r);
+        }
+    });
+}
+
+}  // namespace
 
 // Channels that are fine are printed even when others are not, so nothing is lost to one typo.
 void convertCommand(const Request& request, report::Sink& out, Diagnostics& diagnostics) {
@@ -26,10 +51,7 @@ void convertCommand(const Request& request, report::Sink& out, Diagnostics& diag
         }
         const auto records = channelRecords(*band, *channel);
         if (records.empty()) {
-            diagnostics.badInput("channel " + channelText(*channel) + " is not in " +
-                                 std::string(band->formatName()) + " \"" +
-                                 std::string(band->name()) +
-                                 "\" (valid channels: " + validChannelText(*band) + ")");
+            diagnostics.badInput(channelNotInBandText(*band, *channel));
         }
         for (const auto& record : records) {
             rows.write(record);
@@ -52,6 +74,10 @@ void tableCommand(const Request& request, report::Sink& out, Diagnostics& diagno
             return;
         }
         bands = bandsOf(*format);
+    }
+    if (request.bandwidth || request.scs) {
+        carrierTable(request, one, out, diagnostics);
+        return;
     }
     report::Rows<report::kChannelColumns> rows(out, request.style);
     for (const BandRef band : bands) {

@@ -3,9 +3,12 @@
 
 #include "cli/commands.h"
 #include "report/band_columns.h"
+#include "report/bandwidth_columns.h"
 #include "report/carrier_columns.h"
 #include "report/channel_columns.h"
+#include "report/find_columns.h"
 #include "report/gscn_columns.h"
+#include "report/ssb_columns.h"
 
 namespace tarnvale::cli {
 namespace {
@@ -19,6 +22,9 @@ constexpr auto kChannelNames = report::namesOf(report::kChannelColumns);
 constexpr auto kFindNames = report::namesOf(report::kFindColumns);
 constexpr auto kGscnNames = report::namesOf(report::kGscnColumns);
 constexpr auto kBandGscnNames = report::namesOf(report::kBandGscnColumns);
+constexpr auto kBandwidthNames = report::namesOf(report::kBandwidthColumns);
+constexpr auto kCarrierNames = report::namesOf(report::kCarrierColumns);
+constexpr auto kSsbNames = report::namesOf(report::kSsbColumns);
 
 constexpr ValueOption kTolerance{"--tolerance-khz", "K",
                                  "carriers within K kHz (default 0: equal at four decimals)",
@@ -29,7 +35,21 @@ constexpr ValueOption kBandOption{"--band", "NAME",
                                   "the GSCNs of an NR band's synchronisation raster",
                                   "--band needs an NR band name", &Request::band};
 
+constexpr ValueOption kBandwidth{"--bandwidth", "MHZ",
+                                 "the channel bandwidth in MHz, e.g. 20 or 1.4",
+                                 "--bandwidth needs a number of MHz", &Request::bandwidth};
+constexpr ValueOption kScs{"--scs", "KHZ",
+                           "the subcarrier spacing in kHz (NR; default: the smallest the band "
+                           "allows with the bandwidth)",
+                           "--scs needs a number of kHz", &Request::scs};
+constexpr ValueOption kOffsetToCarrier{
+    "--offset-to-carrier", "RBS",
+    "resource blocks from Point A to the carrier's lowest subcarrier (NR; default 0)",
+    "--offset-to-carrier needs a number of resource blocks", &Request::offsetToCarrier};
+
 constexpr std::array kFindOptions = {kTolerance, kFormatFilter};
+constexpr std::array kTableOptions = {kBandwidth, kScs};
+constexpr std::array kCarrierOptions = {kBandwidth, kScs, kOffsetToCarrier};
 constexpr std::array kLookupOptions = {kFormatFilter};
 constexpr std::array kGscnOptions = {kBandOption};
 
@@ -41,7 +61,15 @@ constexpr std::string_view kChannelDetails =
     "for a variable spacing; dl_channel and ul_channel the pair's numbers; duplex FDD, TDD,\n"
     "SDL or SUL.";
 
-constexpr std::array<Command, 7> kCommands = {{
+constexpr std::string_view kCarrierDetails =
+    "A carrier's centre is its channel's frequency, its edges are the centre -/+ half the\n"
+    "bandwidth. It is valid on the channel raster of its spacing with its downlink inside the\n"
+    "band (an SUL carrier's uplink). direction is downlink and uplink for FDD (a carrier whose\n"
+    "uplink pair would leave the band is downlink-only and has the first row alone), both for\n"
+    "TDD; n_rb is N_RB; point_a_* is Point A (absoluteFrequencyPointA), offset-to-carrier\n"
+    "resource blocks below the lowest subcarrier, for NR only.";
+
+constexpr std::array<Command, 10> kCommands = {{
     {"bands",
      "[FORMAT]",
      "every band of every format, or of one",
@@ -77,16 +105,8 @@ constexpr std::array<Command, 7> kCommands = {{
      kChannelNames,
      "tarnvale-cli convert LTE 3 1300",
      convertCommand},
-    {"table",
-     "[FORMAT [BAND]]",
-     "every channel of a band, of a format's bands, or of all",
-     kChannelDetails,
-     0,
-     2,
-     "",
-     {},
-     kChannelNames,
-     "tarnvale-cli table WCDMA \"Band I\"",
+    {"table", "[FORMAT [BAND]]", "every channel of a band, of a format's bands, or of all",
+     kChannelDetails, 0, 2, "", kTableOptions, kChannelNames, "tarnvale-cli table WCDMA \"Band I\"",
      tableCommand},
     {"lookup", "CHANNEL...", "every band that has a channel number, downlink or uplink",
      kChannelDetails, 1, kAny, "lookup needs channel numbers", kLookupOptions, kChannelNames,
@@ -100,6 +120,28 @@ constexpr std::array<Command, 7> kCommands = {{
     {"gscn", "[NUMBER...]", "SS block frequencies of NR GSCNs",
      "With --band, the band's GSCNs for each SS block subcarrier spacing, with the columns", 0,
      kAny, "", kGscnOptions, kGscnNames, "tarnvale-cli gscn 2156", gscnCommand, kBandGscnNames},
+    {"bandwidths",
+     "FORMAT [BAND]",
+     "the channel bandwidths of LTE, NR or UMTS bands",
+     "One row for each subcarrier spacing and bandwidth a band allows, ascending. LTE has\n"
+     "15 kHz subcarriers and no minimum guard band here; a UMTS carrier is 5 MHz wide. n_rb is\n"
+     "N_RB, min_guard_khz the minimum guard band.",
+     1,
+     2,
+     "bandwidths needs a format",
+     {},
+     kBandwidthNames,
+     "tarnvale-cli bandwidths NR n78",
+     bandwidthsCommand},
+    {"carrier", "FORMAT BAND CHANNEL...", "a carrier of a bandwidth: its edges and Point A",
+     kCarrierDetails, 3, kAny, "carrier needs a format, a band and channels", kCarrierOptions,
+     kCarrierNames, "tarnvale-cli carrier NR n78 636666 --bandwidth 100", carrierCommand},
+    {"ssb", "NR BAND CHANNEL", "the SS block positions of an NR carrier",
+     "Every valid SS block position of the carrier, by GSCN: ss_ref_mhz is SS_REF, ssb_arfcn\n"
+     "absoluteFrequencySSB, offset_to_point_a and k_ssb what a cell configures (15 kHz units\n"
+     "in FR1; offsetToPointA in 60 kHz resource blocks and k_SSB in common subcarriers in FR2).",
+     3, 3, "ssb needs NR, a band and a channel", kCarrierOptions, kSsbNames,
+     "tarnvale-cli ssb NR n78 636666 --bandwidth 100", ssbCommand},
 }};
 
 }  // namespace

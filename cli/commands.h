@@ -19,6 +19,9 @@ struct Request {
     std::optional<std::string> toleranceKhz;
     std::optional<std::string> format;
     std::optional<std::string> band;
+    std::optional<std::string> bandwidth;
+    std::optional<std::string> scs;
+    std::optional<std::string> offsetToCarrier;
     report::OutputStyle style;
 };
 
@@ -58,5 +61,8 @@ void tableCommand(const Request& request, report::Sink& out, Diagnostics& diagno
 void lookupCommand(const Request& request, report::Sink& out, Diagnostics& diagnostics);
 void findCommand(const Request& request, report::Sink& out, Diagnostics& diagnostics);
 void gscnCommand(const Request& request, report::Sink& out, Diagnostics& diagnostics);
+void bandwidthsCommand(const Request& request, report::Sink& out, Diagnostics& diagnostics);
+void carrierCommand(const Request& request, report::Sink& out, Diagnostics& diagnostics);
+void ssbCommand(const Request& request, report::Sink& out, Diagnostics& diagnostics);
 
 }  // namespace tarnvale::cli

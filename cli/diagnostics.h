@@ -25,6 +25,8 @@ class Diagnostics {
 
     void badInput(std::string_view message) { say(message, kExitBadInput); }
     void failure(std::string_view message) { say(message, kExitFailure); }
+    // A question that found nothing, as grep's: said, and status 1 unless worse.
+    void nothingFound(std::string_view message) { say(message, kExitFailure); }
 
     // The reading's value, or its problem said as bad input.
     template <typename T>

@@ -5,7 +5,7 @@
 #include "engine/carrier_search.h"
 #include "engine/input_text.h"
 #include "engine/number_text.h"
-#include "report/carrier_columns.h"
+#include "report/find_columns.h"
 #include "report/rows.h"
 
 // find FREQUENCY_MHZ [--tolerance-khz K] [--format FORMAT].

@@ -55,4 +55,14 @@ Field integerField(const std::optional<Integer>& value) {
     return value ? Field(static_cast<long long>(*value)) : Field();
 }
 
+// Whole kilohertz as MHz with four decimals, or no value.
+inline Field kilohertzField(const std::optional<std::int64_t>& khz) {
+    return khz ? Field(Kilohertz{*khz}) : Field();
+}
+
+// A bandwidth or a guard of whole kilohertz as a general number of MHz (1.4, 100).
+inline Field megahertzOfKhz(std::int64_t khz) {
+    return General{static_cast<double>(khz) / 1000.0};
+}
+
 }  // namespace tarnvale::report

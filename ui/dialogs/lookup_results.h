@@ -7,7 +7,7 @@
 
 #include "engine/carrier_search.h"
 #include "engine/channel_record.h"
-#include "report/carrier_columns.h"
+#include "report/find_columns.h"
 #include "report/channel_columns.h"
 #include "ui/toolkit/rows_model.h"
 
