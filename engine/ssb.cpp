@@ -65,11 +65,13 @@ std::vector<SsbPosition> ssbPositions(const BandwidthCarrier& carrier) {
         }
     }
     // Ranges of one spacing may overlap (n90), and spacings interleave.
-    std::ranges::sort(positions, {},
-                      [](const SsbPosition& p) { return std::tuple(p.gscn, p.scsKhz); });
-    const auto repeated = std::ranges::unique(
-        positions, {}, [](const SsbPosition& p) { return std::tuple(p.gscn, p.scsKhz); });
-    positions.erase(repeated.begin(), repeated.end());
+    const auto key = [](const SsbPosition& p) { return std::tuple(p.gscn, p.scsKhz); };
+    std::sort(positions.begin(), positions.end(),
+              [&](const SsbPosition& a, const SsbPosition& b) { return key(a) < key(b); });
+    positions.erase(
+        std::unique(positions.begin(), positions.end(),
+                    [&](const SsbPosition& a, const SsbPosition& b) { return key(a) == key(b); }),
+        positions.end());
     return positions;
 }
 
