@@ -21,7 +21,27 @@ Channel nearestInRun(const ChannelRun& run, Channel channel) {
     return channel - below <= below + run.step - channel ? below : below + run.step;
 }
 
+// Whether every number of `inner` is one of `outer`.
+bool holdsRun(const ChannelRun& outer, const ChannelRun& inner) {
+    return inner.first >= outer.first && inner.last <= outer.last && inner.step % outer.step == 0 &&
+           (inner.first - outer.first) % outer.step == 0;
+}
+
 }  // namespace
+
+// A run within another adds nothing to the union and a term to each of its counts: an NR band's
+// 30 kHz raster lies on its 15 kHz one.
+ChannelSet::ChannelSet(const InlineList<ChannelRun, 6>& runs) {
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        bool nested = false;
+        for (std::size_t j = 0; j < runs.size() && !nested; ++j) {
+            nested = j != i && holdsRun(runs[j], runs[i]) && (runs[j] != runs[i] || j < i);
+        }
+        if (!nested) {
+            runs_.push(runs[i]);
+        }
+    }
+}
 
 std::size_t ChannelSet::size() const {
     return isList_ ? list_.size() : unionCount(runs_.view());

@@ -14,7 +14,7 @@ namespace tarnvale {
 class ChannelSet {
   public:
     ChannelSet() = default;
-    explicit ChannelSet(const InlineList<ChannelRun, 6>& runs) : runs_(runs) {}
+    explicit ChannelSet(const InlineList<ChannelRun, 6>& runs);
     explicit ChannelSet(std::span<const Channel> list) : list_(list), isList_(true) {}
 
     bool empty() const { return size() == 0; }
