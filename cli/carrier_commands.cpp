@@ -3,6 +3,7 @@
 
 #include "cli/carrier_options.h"
 #include "cli/commands.h"
+#include "cli/values.h"
 #include "engine/band_names.h"
 #include "engine/band_table.h"
 #include "engine/number_text.h"
@@ -100,7 +101,7 @@ void bandwidthsCommand(const Request& request, report::Sink& out, Diagnostics& d
         }
     }
     if (one && allowedBandwidths(*one).empty()) {
-        diagnostics.nothingFound(noBandwidthText(*one));
+        diagnostics.warning(noBandwidthText(*one));
     }
 }
 
@@ -112,8 +113,8 @@ void carrierCommand(const Request& request, report::Sink& out, Diagnostics& diag
         return;
     }
     report::Rows<report::kCarrierColumns> rows(out, request.style);
-    for (std::size_t i = 2; i < request.arguments.size(); ++i) {
-        const auto channel = diagnostics.accept(readChannelNumber(request.arguments[i]));
+    forEachValue(request, 2, out, diagnostics, [&](std::string_view text) {
+        const auto channel = diagnostics.accept(readChannelNumber(text));
         const auto carrier =
             channel ? diagnostics.accept(carrierAt(*band, *channel, *shape)) : std::nullopt;
         if (carrier) {
@@ -121,7 +122,7 @@ void carrierCommand(const Request& request, report::Sink& out, Diagnostics& diag
                 rows.write(row);
             }
         }
-    }
+    });
 }
 
 void ssbCommand(const Request& request, report::Sink& out, Diagnostics& diagnostics) {

@@ -2,6 +2,7 @@
 
 #include "cli/carrier_options.h"
 #include "cli/commands.h"
+#include "cli/values.h"
 #include "engine/band_names.h"
 #include "engine/band_table.h"
 #include "engine/channel_list.h"
@@ -35,6 +36,12 @@ void carrierTable(const Request& request, std::optional<BandRef> band, report::S
     });
 }
 
+std::string nothingHasChannelText(Channel channel, std::optional<Format> format) {
+    const std::string bands =
+        format ? "no " + std::string(formatName(*format)) + " band" : "no band of any format";
+    return bands + " has channel " + channelText(channel);
+}
+
 }  // namespace
 
 // Channels that are fine are printed even when others are not, so nothing is lost to one typo.
@@ -44,10 +51,10 @@ void convertCommand(const Request& request, report::Sink& out, Diagnostics& diag
         return;
     }
     report::Rows<report::kChannelColumns> rows(out, request.style);
-    for (std::size_t i = 2; i < request.arguments.size(); ++i) {
-        const auto channel = diagnostics.accept(readChannelNumber(request.arguments[i]));
+    forEachValue(request, 2, out, diagnostics, [&](std::string_view text) {
+        const auto channel = diagnostics.accept(readChannelNumber(text));
         if (!channel) {
-            continue;
+            return;
         }
         const auto records = channelRecords(*band, *channel);
         if (records.empty()) {
@@ -56,7 +63,7 @@ void convertCommand(const Request& request, report::Sink& out, Diagnostics& diag
         for (const auto& record : records) {
             rows.write(record);
         }
-    }
+    });
 }
 
 void tableCommand(const Request& request, report::Sink& out, Diagnostics& diagnostics) {
@@ -91,15 +98,19 @@ void lookupCommand(const Request& request, report::Sink& out, Diagnostics& diagn
         return;
     }
     report::Rows<report::kChannelColumns> rows(out, request.style);
-    for (const auto& text : request.arguments) {
+    forEachValue(request, 0, out, diagnostics, [&](std::string_view text) {
         const auto channel = diagnostics.accept(readChannelNumber(text));
         if (!channel) {
-            continue;
+            return;
         }
-        for (const auto& record : lookupChannel(*channel, format)) {
+        const auto records = lookupChannel(*channel, format);
+        if (records.empty()) {
+            diagnostics.warning(nothingHasChannelText(*channel, format));
+        }
+        for (const auto& record : records) {
             rows.write(record);
         }
-    }
+    });
 }
 
 }  // namespace tarnvale::cli

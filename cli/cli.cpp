@@ -19,8 +19,12 @@ constexpr std::string_view kDescription =
     "\".\" as decimal separator, or JSON Lines with --json.";
 
 constexpr std::string_view kExitStatus =
-    "Exit status: 0 on success, 1 when the output cannot be written (a closed pipe ends the\n"
-    "program quietly), 2 on bad input, with a one-line message on standard error.\n"
+    "A lone - in place of a list of values (CHANNEL..., FREQUENCY_MHZ..., NUMBER...) reads\n"
+    "them from standard input, separated by whitespace, commas or line ends, and answers each\n"
+    "as it arrives; a message about one names its line.\n"
+    "Exit status: 0 on success; 1 when lookup or find finds nothing for a value, annotate\n"
+    "leaves a row unannotated, or the output cannot be written (a closed pipe ends the program\n"
+    "quietly); 2 on bad input, which outweighs 1. Each problem is a line on standard error.\n"
     "FORMAT and BAND match in any letter case; a band's number alone will do (\"3\" for LTE\n"
     "\"Band 3\", \"78\" for NR \"n78\", \"3\" or \"III\" for UMTS \"Band III\"). Quote names with\n"
     "spaces, e.g. tarnvale-cli convert CDMA \"Cell 800\" 991. `--` ends the options.";
@@ -77,12 +81,17 @@ struct ArgumentMeaning {
     std::string (*meaning)();
 };
 
-constexpr std::array<ArgumentMeaning, 5> kArgumentMeanings = {{
+constexpr std::array<ArgumentMeaning, 6> kArgumentMeanings = {{
     {"FORMAT", [] { return std::string("a radio format, as `tarnvale-cli bands` lists them"); }},
     {"BAND", [] { return std::string("a band of the format, by name or number"); }},
-    {"CHANNEL", [] { return std::string("a channel number"); }},
-    {"FREQUENCY_MHZ", [] { return std::string("a frequency in MHz, e.g. 869.04"); }},
-    {"NUMBER", [] { return "a GSCN, " + gscnRangeText(); }},
+    {"CHANNEL", [] { return std::string("a channel number; - reads them from standard input"); }},
+    {"FREQUENCY_MHZ",
+     [] {
+         return std::string("a frequency in MHz, e.g. 869.04; - reads them from standard input");
+     }},
+    {"NUMBER", [] { return "a GSCN, " + gscnRangeText() + "; - reads them from standard input"; }},
+    {"FILE",
+     [] { return std::string("a CSV file with a header row; standard input if left out or -"); }},
 }};
 
 std::string meaningOf(std::string_view argument) {
@@ -247,7 +256,8 @@ bool countIsRight(const Command& command, const Request& request, Diagnostics& d
 
 }  // namespace
 
-int run(std::span<const std::string_view> args, report::Sink& out, Diagnostics& diagnostics) {
+int run(std::span<const std::string_view> args, Input& input, report::Sink& out,
+        Diagnostics& diagnostics) {
     const auto word = commandWord(args);
     const bool known = word && std::ranges::any_of(commandTable(), [&](const Command& c) {
                            return c.name == *word;
@@ -280,6 +290,7 @@ int run(std::span<const std::string_view> args, report::Sink& out, Diagnostics& 
         return diagnostics.status();
     }
     auto& request = parser.request();
+    request.input = &input;
     if (end != args.end()) {
         request.arguments.insert(request.arguments.end(), end + 1, args.end());
     }
@@ -291,13 +302,21 @@ int run(std::span<const std::string_view> args, report::Sink& out, Diagnostics& 
         out.flush();
     } catch (const report::WriteError& e) {
         diagnostics.failure("cannot write the output: " + std::string(e.what()));
+    } catch (const ReadError& e) {
+        out.flush();
+        diagnostics.badInput("cannot read the input: " + std::string(e.what()));
     }
     return diagnostics.status();
 }
 
-int run(std::span<const std::string_view> args, report::Sink& out, std::string& err) {
-    Diagnostics diagnostics([&err](std::string_view line) { err += line; });
-    return run(args, out, diagnostics);
+int run(std::span<const std::string_view> args, report::Sink& out, std::string& err,
+        std::string standardInput) {
+    report::StringSink messages;
+    Diagnostics diagnostics(messages);
+    TextInput input(std::move(standardInput));
+    const int status = run(args, input, out, diagnostics);
+    err = messages.text();
+    return status;
 }
 
 }  // namespace tarnvale::cli

@@ -1,6 +1,7 @@
 #include <array>
 #include <limits>
 
+#include "cli/annotation.h"
 #include "cli/commands.h"
 #include "report/band_columns.h"
 #include "report/bandwidth_columns.h"
@@ -47,7 +48,20 @@ constexpr ValueOption kOffsetToCarrier{
     "resource blocks from Point A to the carrier's lowest subcarrier (NR; default 0)",
     "--offset-to-carrier needs a number of resource blocks", &Request::offsetToCarrier};
 
+constexpr ValueOption kAnnotatedFormat{"--format", "FORMAT",
+                                       "the format whose channel numbers the column holds",
+                                       "--format needs a format name", &Request::format};
+constexpr ValueOption kColumn{"--column", "NAME", "the header name of the channel number column",
+                              "--column needs a column name", &Request::column};
+constexpr ValueOption kAnnotatedBand{"--band", "BAND", "only this band of the format",
+                                     "--band needs a band name", &Request::band};
+constexpr ValueOption kDirection{"--direction", "DIR",
+                                 "downlink (default), uplink or any: the direction the numbers "
+                                 "are channels of",
+                                 "--direction needs downlink, uplink or any", &Request::direction};
+
 constexpr std::array kFindOptions = {kTolerance, kFormatFilter};
+constexpr std::array kAnnotateOptions = {kAnnotatedFormat, kColumn, kAnnotatedBand, kDirection};
 constexpr std::array kTableOptions = {kBandwidth, kScs};
 constexpr std::array kCarrierOptions = {kBandwidth, kScs, kOffsetToCarrier};
 constexpr std::array kLookupOptions = {kFormatFilter};
@@ -69,7 +83,16 @@ constexpr std::string_view kCarrierDetails =
     "TDD; n_rb is N_RB; point_a_* is Point A (absoluteFrequencyPointA), offset-to-carrier\n"
     "resource blocks below the lowest subcarrier, for NR only.";
 
-constexpr std::array<Command, 10> kCommands = {{
+constexpr std::string_view kAnnotateDetails =
+    "Writes the CSV back with every byte as it was and the columns below appended: the bands of\n"
+    "the format (or --band) that hold the row's number as a channel of the direction, in\n"
+    "catalogue order, and the direction and carrier of each, joined by |; one direction and\n"
+    "carrier where all agree. A classic or TDD channel names a pair: downlink gives its forward\n"
+    "carrier, uplink its reverse one, any the forward one. A row whose number is missing, no\n"
+    "number or in no band gets empty fields and a warning naming its line; so does a row\n"
+    "shorter than the header. Blank lines are kept as they are.";
+
+constexpr std::array<Command, 11> kCommands = {{
     {"bands",
      "[FORMAT]",
      "every band of every format, or of one",
@@ -111,11 +134,11 @@ constexpr std::array<Command, 10> kCommands = {{
     {"lookup", "CHANNEL...", "every band that has a channel number, downlink or uplink",
      kChannelDetails, 1, kAny, "lookup needs channel numbers", kLookupOptions, kChannelNames,
      "tarnvale-cli lookup 512", lookupCommand},
-    {"find", "FREQUENCY_MHZ", "every carrier at or near a frequency",
+    {"find", "FREQUENCY_MHZ...", "every carrier at or near each frequency",
      "Carriers are compared at four decimals, sorted by offset, then catalogue and list order;\n"
      "direction is forward (downlink) or reverse (uplink); a TDD channel's carrier is forward.\n"
      "offset_khz is the carrier minus the frequency asked for.",
-     1, 1, "find needs a frequency in MHz", kFindOptions, kFindNames,
+     1, kAny, "find needs a frequency in MHz", kFindOptions, kFindNames,
      "tarnvale-cli find 869.05 --tolerance-khz 15", findCommand},
     {"gscn", "[NUMBER...]", "SS block frequencies of NR GSCNs",
      "With --band, the band's GSCNs for each SS block subcarrier spacing, with the columns", 0,
@@ -142,6 +165,9 @@ constexpr std::array<Command, 10> kCommands = {{
      "in FR1; offsetToPointA in 60 kHz resource blocks and k_SSB in common subcarriers in FR2).",
      3, 3, "ssb needs NR, a band and a channel", kCarrierOptions, kSsbNames,
      "tarnvale-cli ssb NR n78 636666 --bandwidth 100", ssbCommand},
+    {"annotate", "[FILE]", "a CSV log with the bands and carriers of its channel numbers",
+     kAnnotateDetails, 0, 1, "", kAnnotateOptions, kAnnotationColumns,
+     "tarnvale-cli annotate --format LTE --column earfcn log.csv > annotated.csv", annotateCommand},
 }};
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/diagnostics.h"
+#include "cli/input.h"
 #include "report/sink.h"
 #include "report/table_writer.h"
 
@@ -22,7 +23,10 @@ struct Request {
     std::optional<std::string> bandwidth;
     std::optional<std::string> scs;
     std::optional<std::string> offsetToCarrier;
+    std::optional<std::string> column;
+    std::optional<std::string> direction;
     report::OutputStyle style;
+    Input* input = nullptr;  // standard input, where a list of values is "-"
 };
 
 // An option that takes a value.
@@ -64,5 +68,6 @@ void gscnCommand(const Request& request, report::Sink& out, Diagnostics& diagnos
 void bandwidthsCommand(const Request& request, report::Sink& out, Diagnostics& diagnostics);
 void carrierCommand(const Request& request, report::Sink& out, Diagnostics& diagnostics);
 void ssbCommand(const Request& request, report::Sink& out, Diagnostics& diagnostics);
+void annotateCommand(const Request& request, report::Sink& out, Diagnostics& diagnostics);
 
 }  // namespace tarnvale::cli

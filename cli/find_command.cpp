@@ -1,6 +1,7 @@
 #include <optional>
 
 #include "cli/commands.h"
+#include "cli/values.h"
 #include "engine/band_names.h"
 #include "engine/carrier_search.h"
 #include "engine/input_text.h"
@@ -8,7 +9,7 @@
 #include "report/find_columns.h"
 #include "report/rows.h"
 
-// find FREQUENCY_MHZ [--tolerance-khz K] [--format FORMAT].
+// find FREQUENCY_MHZ... [--tolerance-khz K] [--format FORMAT].
 namespace tarnvale::cli {
 namespace {
 
@@ -28,13 +29,20 @@ Reading<double> readTolerance(const Request& request) {
     return {khz, {}};
 }
 
+std::string nothingNearText(const Request& request, std::optional<Format> format,
+                            std::string_view frequency) {
+    std::string text = "no ";
+    if (format) {
+        text += std::string(formatName(*format)) + " ";
+    }
+    return text + "carrier within " + request.toleranceKhz.value_or("0") + " kHz of " +
+           std::string(frequency) + " MHz";
+}
+
 }  // namespace
 
+// Frequencies are answered in order; one that finds nothing is said so, as grep would.
 void findCommand(const Request& request, report::Sink& out, Diagnostics& diagnostics) {
-    const auto mhz = diagnostics.accept(readFrequencyMhz(request.arguments[0], "."));
-    if (!mhz) {
-        return;
-    }
     const auto khz = diagnostics.accept(readTolerance(request));
     if (!khz) {
         return;
@@ -44,9 +52,19 @@ void findCommand(const Request& request, report::Sink& out, Diagnostics& diagnos
         return;
     }
     report::Rows<report::kFindColumns> rows(out, request.style);
-    for (const auto& match : findCarriers(*mhz, *khz, format)) {
-        rows.write(match);
-    }
+    forEachValue(request, 0, out, diagnostics, [&](std::string_view text) {
+        const auto mhz = diagnostics.accept(readFrequencyMhz(text, "."));
+        if (!mhz) {
+            return;
+        }
+        const auto matches = findCarriers(*mhz, *khz, format);
+        if (matches.empty()) {
+            diagnostics.warning(nothingNearText(request, format, text));
+        }
+        for (const auto& match : matches) {
+            rows.write(match);
+        }
+    });
 }
 
 }  // namespace tarnvale::cli

@@ -1,4 +1,5 @@
 #include "cli/commands.h"
+#include "cli/values.h"
 #include "engine/band_names.h"
 #include "engine/gscn.h"
 #include "engine/nr_raster.h"
@@ -23,12 +24,14 @@ void bandEntries(const Request& request, report::Sink& out, Diagnostics& diagnos
     forEachGscn(*band, [&](const GscnEntry& entry) { rows.write({*band, entry}); });
 }
 
-Reading<GscnEntry> readGscn(const std::string& text) {
+Reading<GscnEntry> readGscn(std::string_view text) {
     const auto gscn = parseChannel(text);
     const auto mhz = gscn ? gscnFrequencyMhz(*gscn) : std::nullopt;
     if (!mhz) {
-        return {std::nullopt,
-                "\"" + text + "\" is not a GSCN (a whole number from " + gscnRangeText() + ")"};
+        std::string problem = "\"";
+        problem += text;
+        problem += "\" is not a GSCN (a whole number from " + gscnRangeText() + ")";
+        return {std::nullopt, problem};
     }
     return {GscnEntry{0, ' ', *gscn, *mhz}, {}};
 }
@@ -46,11 +49,11 @@ void gscnCommand(const Request& request, report::Sink& out, Diagnostics& diagnos
         return;
     }
     report::Rows<report::kGscnColumns> rows(out, request.style);
-    for (const auto& text : request.arguments) {
+    forEachValue(request, 0, out, diagnostics, [&](std::string_view text) {
         if (const auto entry = diagnostics.accept(readGscn(text))) {
             rows.write(*entry);
         }
-    }
+    });
 }
 
 }  // namespace tarnvale::cli

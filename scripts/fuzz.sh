@@ -11,7 +11,7 @@ CC=clang CXX=clang++ tarnvale_build "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DTARNVALE_GUI=OFF -DBUILD_TESTING=OFF -DTARNVALE_BENCHMARKS=OFF -DTARNVALE_FUZZ=ON >/dev/null
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-for target in parse_channel_fuzz parse_number_fuzz cli_args_fuzz find_frequency_fuzz; do
+for target in parse_channel_fuzz parse_number_fuzz cli_args_fuzz find_frequency_fuzz csv_reader_fuzz; do
     mkdir -p "$work/$target"
     echo "-- $target, ${seconds}s"
     (cd "$work" && "$build/bin/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \

@@ -2,16 +2,16 @@
 # Installs the Debian packages a build needs, when missing. Sourced by the other scripts.
 set -euo pipefail
 
-# What building and running the window takes.
+# What building the window and the command-line tool and running the window takes.
 tarnvale_run_packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev libgl-dev
+    qt6-base-dev libgl-dev libcli11-dev
     fonts-liberation2
 )
 # What building and running every test, benchmark, fuzzer and check takes besides.
 tarnvale_test_packages=(
     "${tarnvale_run_packages[@]}"
-    libcli11-dev nlohmann-json3-dev
+    nlohmann-json3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     desktop-file-utils appstream dpkg-dev lintian
     clang clang-tidy libclang-rt-14-dev

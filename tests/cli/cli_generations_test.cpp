@@ -67,9 +67,13 @@ TEST(CliGenerations, LookupFindsEveryBandOfANumber) {
               (std::vector<std::string>{
                   kChannelHeader, "UMTS,Band XXV,302,6292,1932.5000,1852.5000,80,200,6292,6067,FDD",
                   "UMTS,Band XXV,311,6517,1977.5000,1897.5000,80,200,6517,6292,FDD"}));
+    // A number no band holds is said so, as grep says nothing matched: status 1.
     const auto none = cli({"lookup", "99999999"});
-    EXPECT_EQ(none.status, 0);
+    EXPECT_EQ(none.status, 1);
     EXPECT_EQ(lines(none.out), (std::vector<std::string>{kChannelHeader}));
+    EXPECT_EQ(none.err, "tarnvale-cli: no band of any format has channel 99999999\n");
+    EXPECT_EQ(cli({"lookup", "--format", "LTE", "65535"}).err,
+              "tarnvale-cli: no LTE band has channel 65535\n");
 }
 
 TEST(CliGenerations, TableListsDownlinkChannelsInAscendingOrder) {

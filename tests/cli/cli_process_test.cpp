@@ -130,10 +130,24 @@ TEST(CliProcess, FindListsEveryCarrierAtAFrequency) {
     EXPECT_EQ(all[8], "LTE,Band 5,190,20590,reverse,843.0000,-10");
 }
 
-TEST(CliProcess, FindWithNoCarrierPrintsOnlyTheHeader) {
+TEST(CliProcess, FindWithNoCarrierSaysSoAndExitsWithOne) {
     const auto r = cli({"find", "100", "--tolerance-khz", "100"});
-    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.status, 1);
     EXPECT_EQ(lines(r.out).size(), 1u);
+    EXPECT_EQ(r.err, "tarnvale-cli: no carrier within 100 kHz of 100 MHz\n");
+    // Each frequency is answered in order; bad input outweighs nothing found.
+    const auto several = cli({"find", "--format", "GSM", "6000.5", "935.2", "x"});
+    EXPECT_EQ(several.status, 2);
+    EXPECT_EQ(lines(several.out),
+              (std::vector<std::string>{
+                  "format,band,index,channel,direction,frequency_mhz,offset_khz",
+                  "GSM,P-GSM 900,0,1,forward,935.2000,0", "GSM,E-GSM 900,50,1,forward,935.2000,0",
+                  "GSM,R-GSM 900,70,1,forward,935.2000,0"}));
+    EXPECT_EQ(lines(several.err),
+              (std::vector<std::string>{
+                  "tarnvale-cli: no GSM carrier within 0 kHz of 6000.5 MHz",
+                  "tarnvale-cli: \"x\" is not a frequency in MHz (a plain decimal number such as "
+                  "869.04)"}));
 }
 
 TEST(CliProcess, FindRejectsBadNumbers) {
@@ -149,7 +163,7 @@ TEST(CliProcess, FindRejectsBadNumbers) {
                                                {"find", "900", "--format", "GPRS"}}) {
         const auto r = cli(args);
         EXPECT_EQ(r.status, 2) << args.back();
-        EXPECT_TRUE(r.out.empty()) << args.back();
+        EXPECT_LE(lines(r.out).size(), 1u) << args.back();  // at most the header
         EXPECT_EQ(lines(r.err).size(), 1u) << r.err;
     }
 }

@@ -13,6 +13,11 @@ inline ProcessResult cli(const std::vector<std::string>& args, const std::string
     return runProcess(TARNVALE_CLI_PATH, args, stdoutPath);
 }
 
+// The same with `input` on its standard input.
+inline ProcessResult cliWithInput(const std::vector<std::string>& args, const std::string& input) {
+    return runProcess(TARNVALE_CLI_PATH, args, {}, input);
+}
+
 // The lines of a text, without their line ends.
 inline std::vector<std::string> lines(const std::string& text) {
     std::vector<std::string> result;

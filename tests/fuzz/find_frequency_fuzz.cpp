@@ -1,5 +1,6 @@
-// The find command's frequency and tolerance texts: bad text is refused with status 2, and
-// every row found lies within the tolerance asked for; a zero tolerance compares at four
+// The find command's frequency and tolerance texts: bad text is refused with status 2, a
+// search that finds nothing ends with status 1, and every row found lies within the tolerance
+// asked for; a zero tolerance compares at four
 // decimals, which allows half a unit of the fourth decimal (0.05 kHz).
 #include <cmath>
 #include <cstdint>
@@ -18,6 +19,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto split = input.find('\0');
     const auto frequency = input.substr(0, split);
     const auto tolerance = split == std::string_view::npos ? "0" : input.substr(split + 1);
+    if (frequency == "-") {
+        return 0;  // a lone "-" reads the frequencies from standard input
+    }
     const auto mhz = tarnvale::parseNumber(frequency, ".");
     const auto khz = tarnvale::parseNumber(tolerance, ".");
     const bool valid = mhz && khz && *khz >= 0 && *mhz >= 0;
@@ -36,15 +40,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     args.insert(args.end(), {"--", frequency});
     const int status = tarnvale::cli::run(args, out, err);
-    if (status != (valid ? tarnvale::cli::kExitOk : tarnvale::cli::kExitBadInput)) {
+    if (!valid) {
+        if (status != tarnvale::cli::kExitBadInput) {
+            std::abort();
+        }
+        return 0;
+    }
+    // Nothing found is said, with status 1.
+    const auto matches = tarnvale::findCarriers(*mhz, *khz, format);
+    if (status != (matches.empty() ? tarnvale::cli::kExitFailure : tarnvale::cli::kExitOk)) {
         std::abort();
     }
-    if (valid) {
-        const double allowed = std::fmax(*khz, 0.05) + 1e-3;
-        for (const auto& match : tarnvale::findCarriers(*mhz, *khz, format)) {
-            if (std::fabs(match.offsetKhz) > allowed) {
-                std::abort();
-            }
+    const double allowed = std::fmax(*khz, 0.05) + 1e-3;
+    for (const auto& match : matches) {
+        if (std::fabs(match.offsetKhz) > allowed) {
+            std::abort();
         }
     }
     return 0;

@@ -1,0 +1,237 @@
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "cli/annotation.h"
+#include "cli/commands.h"
+#include "cli/csv_reader.h"
+#include "engine/band_names.h"
+#include "engine/band_table.h"
+#include "engine/number_text.h"
+
+// annotate --format FORMAT --column NAME [--band BAND] [--direction D] [FILE]: a CSV log with
+// the bands and carriers of its channel numbers appended, every input byte kept.
+namespace tarnvale::cli {
+namespace {
+
+struct AnnotateSettings {
+    std::span<const BandRef> bands;
+    std::optional<BandRef> band;  // storage for a one-band span
+    DirectionChoice direction = DirectionChoice::Downlink;
+};
+
+Reading<DirectionChoice> readDirection(const std::optional<std::string>& text) {
+    static constexpr std::array<std::pair<std::string_view, DirectionChoice>, 3> kNames = {{
+        {"downlink", DirectionChoice::Downlink},
+        {"uplink", DirectionChoice::Uplink},
+        {"any", DirectionChoice::Any},
+    }};
+    if (!text) {
+        return {DirectionChoice::Downlink, {}};
+    }
+    for (const auto& [name, choice] : kNames) {
+        if (namesMatch(*text, name, NameMatch::IgnoreCase)) {
+            return {choice, {}};
+        }
+    }
+    return {std::nullopt, "--direction takes downlink, uplink or any, not \"" + *text + "\""};
+}
+
+// The reasons a command line of annotate is refused before any input is read.
+std::optional<std::string> usageProblem(const Request& request) {
+    if (request.style.json) {
+        return "annotate writes CSV: --json does not apply";
+    }
+    if (request.style.crlf || !request.style.header) {
+        return "annotate keeps the input's header and line ends: --crlf and --no-header do not "
+               "apply";
+    }
+    if (!request.format) {
+        return "annotate needs --format FORMAT, the format of the channel numbers";
+    }
+    if (!request.column) {
+        return "annotate needs --column NAME, the header name of the channel numbers";
+    }
+    return std::nullopt;
+}
+
+std::optional<AnnotateSettings> readSettings(const Request& request, Diagnostics& diagnostics) {
+    if (const auto problem = usageProblem(request)) {
+        diagnostics.badInput(*problem);
+        return std::nullopt;
+    }
+    AnnotateSettings settings;
+    const auto format = diagnostics.accept(resolveFormat(*request.format));
+    if (!format) {
+        return std::nullopt;
+    }
+    settings.bands = bandsOf(*format);
+    if (request.band) {
+        if (!(settings.band = diagnostics.accept(resolveBand(*format, *request.band)))) {
+            return std::nullopt;
+        }
+    }
+    const auto direction = diagnostics.accept(readDirection(request.direction));
+    if (!direction) {
+        return std::nullopt;
+    }
+    settings.direction = *direction;
+    return settings;
+}
+
+// The place of the column in the header, or nullopt with the problem said.
+std::optional<std::size_t> columnIndex(CsvReader& reader, const std::string& name,
+                                       Diagnostics& diagnostics) {
+    std::optional<std::size_t> found;
+    std::string names;
+    for (std::size_t k = 0; k < reader.fieldCount(); ++k) {
+        const auto field = reader.field(k);
+        names += (k > 0 ? ", " : "") + std::string(field);
+        if (field == name && found) {
+            diagnostics.badInput("the header names the column \"" + name + "\" twice (columns " +
+                                 std::to_string(*found + 1) + " and " + std::to_string(k + 1) +
+                                 ")");
+            return std::nullopt;
+        }
+        found = field == name ? std::optional(k) : found;
+    }
+    if (!found) {
+        diagnostics.badInput("the header has no column \"" + name + "\"; its columns: " + names);
+    }
+    return found;
+}
+
+std::string_view trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+class RowAnnotator {
+  public:
+    RowAnnotator(const AnnotateSettings& settings, std::size_t column, std::size_t headerFields,
+                 std::string columnName)
+        : annotator_(settings.band ? std::span<const BandRef>(&*settings.band, 1) : settings.bands,
+                     settings.direction),
+          column_(column),
+          headerFields_(headerFields),
+          columnName_(std::move(columnName)) {}
+
+    // The fields to append to the row, with the problem (empty where none) said once.
+    std::string_view fieldsFor(CsvReader& reader, std::string& problem) {
+        const std::size_t count = reader.fieldCount();
+        if (count < headerFields_) {
+            problem = "the row has " + std::to_string(count) + " fields, the header " +
+                      std::to_string(headerFields_);
+        }
+        if (column_ >= count) {
+            return kNoFields;
+        }
+        const auto text = trimmed(reader.field(column_));
+        const auto number = parseChannel(text);
+        const std::string* fields =
+            number && *number >= 0 ? &annotator_.fieldsOf(*number) : nullptr;
+        if (fields != nullptr && !fields->empty()) {
+            return *fields;
+        }
+        addProblem(problem, text.empty()        ? "the " + columnName_ + " field is empty"
+                            : fields == nullptr ? readChannelNumber(text).problem
+                                                : annotator_.nothingText(*number));
+        return kNoFields;
+    }
+
+  private:
+    static constexpr std::string_view kNoFields = ",,";
+
+    static void addProblem(std::string& problem, const std::string& more) {
+        problem += problem.empty() ? more : "; " + more;
+    }
+
+    Annotator annotator_;
+    std::size_t column_;
+    std::size_t headerFields_;
+    std::string columnName_;
+};
+
+void writeRow(report::Sink& out, const CsvRow& row, std::string_view appended) {
+    out.write(row.bytes);
+    if (!row.bytes.empty()) {
+        out.write(",");
+        out.write(appended);
+    }
+    out.write(row.lineEnd);
+    out.flushIfFull();
+}
+
+void annotate(const Request& request, const AnnotateSettings& settings, Input& input,
+              report::Sink& out, Diagnostics& diagnostics) {
+    CsvReader reader(input, [&] {
+        out.flush();
+        diagnostics.flush();
+    });
+    const auto header = reader.next();
+    if (!header || header->verbatim) {
+        diagnostics.badInput(header ? "the header row does not end: a quote in it never closes"
+                                    : "the input is empty: annotate needs a header row");
+        return;
+    }
+    const auto column = columnIndex(reader, *request.column, diagnostics);
+    if (!column) {
+        return;
+    }
+    RowAnnotator rows(settings, *column, reader.fieldCount(), *request.column);
+    std::string names;
+    for (const auto name : kAnnotationColumns) {
+        if (!names.empty()) {
+            names += ',';
+        }
+        names += name;
+    }
+    writeRow(out, *header, names);
+    std::string problem;
+    while (const auto row = reader.next()) {
+        diagnostics.atLine(row->line);
+        problem.clear();
+        if (row->verbatim) {
+            diagnostics.badInput(
+                "the row does not end (a quote never closes, or it runs past "
+                "1 MiB): the rest of the input is copied as it is");
+            out.write(row->bytes);
+            while (const auto rest = reader.next()) {
+                out.write(rest->bytes);
+                out.flushIfFull();
+            }
+            break;
+        }
+        const auto appended =
+            row->bytes.empty() ? std::string_view() : rows.fieldsFor(reader, problem);
+        writeRow(out, *row, appended);
+        if (!problem.empty()) {
+            diagnostics.warning(problem);
+        }
+    }
+}
+
+}  // namespace
+
+void annotateCommand(const Request& request, report::Sink& out, Diagnostics& diagnostics) {
+    const auto settings = readSettings(request, diagnostics);
+    if (!settings) {
+        return;
+    }
+    const bool named = !request.arguments.empty() && request.arguments[0] != "-";
+    const std::string name = named ? request.arguments[0] : "standard input";
+    try {
+        const auto file = named ? std::make_unique<OpenedFile>(name) : nullptr;
+        annotate(request, *settings, file ? *file : *request.input, out, diagnostics);
+    } catch (const ReadError& e) {
+        out.flush();
+        diagnostics.atLine(0);
+        diagnostics.badInput("cannot read " + name + ": " + e.what());
+    }
+    diagnostics.atLine(0);
+}
+
+}  // namespace tarnvale::cli

@@ -1,0 +1,88 @@
+#include "cli/annotation.h"
+
+#include <algorithm>
+
+#include "engine/number_text.h"
+#include "report/table_writer.h"
+
+namespace tarnvale::cli {
+namespace {
+
+// Numbers kept: enough for every channel a drive test meets, a few MiB at most.
+constexpr std::size_t kSlots = std::size_t{1} << 14;
+
+std::string_view directionName(Direction direction) {
+    return direction == Direction::Downlink ? "downlink" : "uplink";
+}
+
+void appendCarrier(std::string& out, const Carrier& carrier) {
+    if (!carrier.khz) {
+        appendFrequency(out, carrier.mhz, ".");
+        return;
+    }
+    std::array<char, kMaxIntegerChars + 3> digits{};
+    out.append(digits.data(), writeKilohertzAsMegahertz(digits.data(), *carrier.khz, "."));
+}
+
+// The entries' texts joined by "|", one text where they all agree if `collapse`.
+template <typename Append>
+std::string joined(const std::vector<NumberCarrier>& entries, bool collapse, Append append) {
+    std::string text;
+    for (const auto& entry : collapse ? std::span(entries).first(1) : std::span(entries)) {
+        if (!text.empty()) {
+            text += '|';
+        }
+        append(text, entry);
+    }
+    return text;
+}
+
+}  // namespace
+
+Annotator::Annotator(std::span<const BandRef> bands, DirectionChoice choice)
+    : bands_(bands), choice_(choice), slots_(kSlots) {}
+
+const std::string& Annotator::fieldsOf(Channel number) {
+    auto& slot = slots_[static_cast<std::uint32_t>(number) % kSlots];
+    if (slot.number != number) {
+        slot.number = number;
+        slot.fields = build(number);
+    }
+    return slot.fields;
+}
+
+std::string Annotator::build(Channel number) const {
+    const auto entries = numberCarriers(number, bands_, choice_);
+    if (entries.empty()) {
+        return {};
+    }
+    const bool agree = std::ranges::all_of(entries, [&](const NumberCarrier& e) {
+        return e.direction == entries[0].direction && e.carrier.mhz == entries[0].carrier.mhz;
+    });
+    std::string fields;
+    report::appendCsvField(fields, joined(entries, false, [](std::string& out, const auto& e) {
+                               out += e.band.name();
+                           }));
+    fields += ',';
+    fields += joined(entries, agree,
+                     [](std::string& out, const auto& e) { out += directionName(e.direction); });
+    fields += ',';
+    fields += joined(entries, agree,
+                     [](std::string& out, const auto& e) { appendCarrier(out, e.carrier); });
+    return fields;
+}
+
+std::string Annotator::nothingText(Channel number) const {
+    static constexpr std::array<std::string_view, 3> kAsWhat = {
+        " as a downlink channel", " as an uplink channel", " as a downlink or uplink channel"};
+    const std::string asWhat(kAsWhat[static_cast<std::size_t>(choice_)]);
+    const BandRef first = bands_.front();
+    if (bands_.size() == 1) {
+        return std::string(first.formatName()) + " \"" + std::string(first.name()) +
+               "\" has no channel " + channelText(number) + asWhat;
+    }
+    return "no " + std::string(first.formatName()) + " band has channel " + channelText(number) +
+           asWhat;
+}
+
+}  // namespace tarnvale::cli

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/lookup.h"
+
+namespace tarnvale::cli {
+
+// The columns annotate appends to each row.
+inline constexpr std::array<std::string_view, 3> kAnnotationColumns = {"bands", "direction",
+                                                                       "frequency_mhz"};
+
+// The three fields annotate appends for a channel number: the bands that hold it, and the
+// direction and carrier each names, joined by "|" in band order, or one direction and one
+// carrier where all entries agree. Kept per number: a log repeats its channels row after row.
+class Annotator {
+  public:
+    Annotator(std::span<const BandRef> bands, DirectionChoice choice);
+
+    // The fields as CSV text, "n77|n78,downlink,3700.0100", or empty where no band holds the
+    // number in the direction asked.
+    const std::string& fieldsOf(Channel number);
+
+    // Why no band holds a number, e.g. "no LTE band has channel 99999 as a downlink channel".
+    std::string nothingText(Channel number) const;
+
+  private:
+    struct Slot {
+        Channel number = -1;
+        std::string fields;
+    };
+
+    std::string build(Channel number) const;
+
+    std::span<const BandRef> bands_;
+    DirectionChoice choice_;
+    std::vector<Slot> slots_;
+};
+
+}  // namespace tarnvale::cli
