@@ -102,11 +102,14 @@ std::optional<std::size_t> columnIndex(CsvReader& reader, const std::string& nam
 }
 
 std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front())) {
+        text.remove_prefix(1);
     }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    while (!text.empty() && blank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
 }
 
 class RowAnnotator {
@@ -131,14 +134,14 @@ class RowAnnotator {
         }
         const auto text = trimmed(reader.field(column_));
         const auto number = parseChannel(text);
-        const std::string* fields =
-            number && *number >= 0 ? &annotator_.fieldsOf(*number) : nullptr;
-        if (fields != nullptr && !fields->empty()) {
-            return *fields;
+        const bool isNumber = number && *number >= 0;
+        const auto fields = isNumber ? annotator_.fieldsOf(*number) : std::string_view();
+        if (!fields.empty()) {
+            return fields;
         }
-        addProblem(problem, text.empty()        ? "the " + columnName_ + " field is empty"
-                            : fields == nullptr ? readChannelNumber(text).problem
-                                                : annotator_.nothingText(*number));
+        addProblem(problem, text.empty() ? "the " + columnName_ + " field is empty"
+                            : !isNumber  ? readChannelNumber(text).problem
+                                         : annotator_.nothingText(*number));
         return kNoFields;
     }
 
@@ -156,12 +159,14 @@ class RowAnnotator {
 };
 
 void writeRow(report::Sink& out, const CsvRow& row, std::string_view appended) {
-    out.write(row.bytes);
-    if (!row.bytes.empty()) {
-        out.write(",");
-        out.write(appended);
+    const bool blank = row.bytes.empty();
+    char* at = out.reserve(row.bytes.size() + 1 + appended.size() + row.lineEnd.size());
+    at = std::copy(row.bytes.begin(), row.bytes.end(), at);
+    if (!blank) {
+        *at++ = ',';
+        at = std::copy(appended.begin(), appended.end(), at);
     }
-    out.write(row.lineEnd);
+    out.commit(std::copy(row.lineEnd.begin(), row.lineEnd.end(), at));
     out.flushIfFull();
 }
 

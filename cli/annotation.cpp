@@ -8,8 +8,8 @@
 namespace tarnvale::cli {
 namespace {
 
-// Numbers kept: enough for every channel a drive test meets, a few MiB at most.
-constexpr std::size_t kSlots = std::size_t{1} << 14;
+// Numbers kept: every EARFCN below 65536 in a slot of its own, in 4 MiB.
+constexpr std::size_t kSlots = std::size_t{1} << 16;
 
 std::string_view directionName(Direction direction) {
     return direction == Direction::Downlink ? "downlink" : "uplink";
@@ -42,13 +42,20 @@ std::string joined(const std::vector<NumberCarrier>& entries, bool collapse, App
 Annotator::Annotator(std::span<const BandRef> bands, DirectionChoice choice)
     : bands_(bands), choice_(choice), slots_(kSlots) {}
 
-const std::string& Annotator::fieldsOf(Channel number) {
+std::string_view Annotator::fieldsOf(Channel number) {
     auto& slot = slots_[static_cast<std::uint32_t>(number) % kSlots];
-    if (slot.number != number) {
-        slot.number = number;
-        slot.fields = build(number);
+    if (slot.number == number) {
+        return {slot.text.data(), slot.length};
     }
-    return slot.fields;
+    longFields_ = build(number);
+    if (longFields_.size() > slot.text.size()) {
+        slot.number = -1;
+        return longFields_;
+    }
+    slot.number = number;
+    slot.length = static_cast<std::uint8_t>(longFields_.size());
+    std::copy(longFields_.begin(), longFields_.end(), slot.text.begin());
+    return {slot.text.data(), slot.length};
 }
 
 std::string Annotator::build(Channel number) const {

@@ -23,16 +23,18 @@ class Annotator {
     Annotator(std::span<const BandRef> bands, DirectionChoice choice);
 
     // The fields as CSV text, "n77|n78,downlink,3700.0100", or empty where no band holds the
-    // number in the direction asked.
-    const std::string& fieldsOf(Channel number);
+    // number in the direction asked. The text lasts until the next call.
+    std::string_view fieldsOf(Channel number);
 
     // Why no band holds a number, e.g. "no LTE band has channel 99999 as a downlink channel".
     std::string nothingText(Channel number) const;
 
   private:
+    // A number's fields, kept in place: a slot is one cache line, and most texts fit.
     struct Slot {
         Channel number = -1;
-        std::string fields;
+        std::uint8_t length = 0;
+        std::array<char, 59> text{};
     };
 
     std::string build(Channel number) const;
@@ -40,6 +42,7 @@ class Annotator {
     std::span<const BandRef> bands_;
     DirectionChoice choice_;
     std::vector<Slot> slots_;
+    std::string longFields_;  // a text too long for a slot, built each time it is asked for
 };
 
 }  // namespace tarnvale::cli

@@ -54,6 +54,7 @@ class CsvReader {
 
     void skipByteOrderMark();
     Scan scanRow(std::size_t& rowEnd);
+    bool splitPlainRow(const char* at, std::size_t& rowEnd);
     Scan stop(const char* at);
     bool quoteLeftOpen() const;
     std::optional<CsvRow> verbatimRest();

@@ -39,6 +39,9 @@ std::size_t countBelow(const ChannelRun& run, std::int64_t n) {
 // gives it; `count` measures one run.
 template <typename Count>
 std::size_t inclusionExclusion(std::span<const ChannelRun> runs, Count count) {
+    if (runs.size() == 1) {
+        return count(runs.front());  // most bands have one run: no intersections to take
+    }
     std::int64_t total = 0;
     const std::size_t subsets = std::size_t{1} << runs.size();
     for (std::size_t subset = 1; subset < subsets; ++subset) {
