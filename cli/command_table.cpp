@@ -56,8 +56,7 @@ constexpr ValueOption kColumn{"--column", "NAME", "the header name of the channe
 constexpr ValueOption kAnnotatedBand{"--band", "BAND", "only this band of the format",
                                      "--band needs a band name", &Request::band};
 constexpr ValueOption kDirection{"--direction", "DIR",
-                                 "downlink (default), uplink or any: the direction the numbers "
-                                 "are channels of",
+                                 "the numbers' direction: downlink (default), uplink or any",
                                  "--direction needs downlink, uplink or any", &Request::direction};
 
 constexpr std::array kFindOptions = {kTolerance, kFormatFilter};
