@@ -376,6 +376,18 @@ ChannelSet carrierChannels(BandRef band, const CarrierShape& shape) {
     return channelsOf(*plan, shape);
 }
 
+std::optional<CarrierShape> narrowestShapeAt(BandRef band, Channel channel) {
+    auto allowed = allowedBandwidths(band);
+    std::ranges::stable_sort(allowed, {}, &AllowedBandwidth::bandwidthKhz);
+    for (const auto& each : allowed) {
+        const CarrierShape shape{each.bandwidthKhz, each.scsKhz, 0};
+        if (carrierAt(band, channel, shape).value) {
+            return shape;
+        }
+    }
+    return std::nullopt;
+}
+
 BandwidthCarrier validCarrier(BandRef band, Channel listed, const CarrierShape& shape) {
     return carrierOf(band, *band.plan<ArfcnPlan>(), listed, shape);
 }

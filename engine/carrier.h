@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -13,6 +14,9 @@
 // Carriers with a channel bandwidth: the bandwidths a band allows, where a carrier of one is
 // valid, its edges and, for NR, its Point A.
 namespace tarnvale {
+
+// The formats whose carriers have a channel bandwidth, in catalogue order.
+inline constexpr std::array<Format, 3> kBandwidthFormats = {Format::Lte, Format::Nr, Format::Umts};
 
 // What a carrier is besides its channel: its channel bandwidth, its subcarrier spacing (15 kHz
 // for LTE, none for UMTS) and, for NR, the resource blocks from Point A to its lowest
@@ -75,6 +79,10 @@ struct BandwidthCarrier {
 
 // The carrier of that shape on a downlink or uplink channel of the band, or why it is none.
 Reading<BandwidthCarrier> carrierAt(BandRef band, Channel channel, const CarrierShape& shape);
+
+// The narrowest shape the band allows (the smallest spacing of a width first) whose carrier at
+// the channel, a downlink or uplink number, is valid; nullopt where none is.
+std::optional<CarrierShape> narrowestShapeAt(BandRef band, Channel channel);
 
 // The carrier at a channel of carrierChannels(band, shape).
 BandwidthCarrier validCarrier(BandRef band, Channel listed, const CarrierShape& shape);

@@ -205,6 +205,31 @@ std::vector<CarrierMatch> findCarriers(double frequencyMhz, double toleranceKhz,
     return matches;
 }
 
+// A band's nearest carrier lies no nearer than its window: the search starts there and widens
+// until a carrier is in reach, so it never lists more than a few.
+std::optional<CarrierMatch> nearestCarrier(double frequencyMhz, Format format) {
+    if (!std::isfinite(frequencyMhz)) {
+        return std::nullopt;
+    }
+    std::optional<CarrierMatch> nearest;
+    for (const BandRef band : bandsOf(format)) {
+        const auto window = bandWindow(band);
+        const double outsideKhz =
+            std::max({0.0, window.start - frequencyMhz, frequencyMhz - window.stop}) * 1000;
+        for (double reachKhz = 1; reachKhz < 1e9; reachKhz *= 4) {
+            const auto found = findCarriersInBand(band, frequencyMhz, outsideKhz + reachKhz);
+            if (!found.empty()) {
+                if (!nearest ||
+                    std::fabs(found.front().offsetKhz) < std::fabs(nearest->offsetKhz)) {
+                    nearest = found.front();
+                }
+                break;
+            }
+        }
+    }
+    return nearest;
+}
+
 std::vector<CarrierMatch> findCarriersInBand(BandRef band, double frequencyMhz,
                                              double toleranceKhz) {
     std::vector<CarrierMatch> matches;

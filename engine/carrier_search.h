@@ -34,6 +34,10 @@ std::vector<CarrierMatch> findCarriers(double frequencyMhz, double toleranceKhz,
 // The highest carrier of any band, in MHz.
 double highestCarrierMhz();
 
+// The carrier of a format's bands nearest to `frequencyMhz` (the first in catalogue order of
+// two as near), or nullopt for a frequency that is no finite number.
+std::optional<CarrierMatch> nearestCarrier(double frequencyMhz, Format format);
+
 // The same search in one band.
 std::vector<CarrierMatch> findCarriersInBand(BandRef band, double frequencyMhz,
                                              double toleranceKhz);

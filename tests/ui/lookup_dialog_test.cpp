@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "engine/carrier.h"
 #include "main_window_fixture.h"
 #include "ui/dialogs/lookup_dialog.h"
 
@@ -144,6 +145,21 @@ TEST_F(Lookup, FrequenciesWithATolerance) {
     EXPECT_EQ(column(3), (QStringList{"1300"}));
 }
 
+// A frequency a little off every raster of a format still leads to that format's nearest
+// carrier, with its offset.
+TEST_F(Lookup, FormatsWithNoCarrierThereNameTheirNearest) {
+    ask("3550 MHz", 7);  // NR
+    EXPECT_EQ(table->model()->rowCount(), 0);
+    EXPECT_EQ(status(),
+              "No carrier at 3550.0000 MHz. Nearest: NR n48 channel 636667 at 3550.0050 MHz "
+              "(+5 kHz)");
+    ask("3550 MHz");  // LTE and UMTS have carriers there; the others are named
+    const QString all = status();
+    EXPECT_TRUE(all.contains("NR n48 channel 636667 at 3550.0050 MHz")) << all.toStdString();
+    EXPECT_FALSE(all.contains("LTE ")) << all.toStdString();
+    EXPECT_TRUE(all.contains("GSM ")) << all.toStdString();
+}
+
 TEST_F(Lookup, TextThatIsNeitherSaysWhy) {
     ask("abc");
     EXPECT_EQ(table->model()->rowCount(), 0);
@@ -184,6 +200,7 @@ TEST_F(Lookup, CopyAndSaveWriteTheRowsAsTheCommandLineDoes) {
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_EQ(saved.readAll().count('\n'), 3);
     EXPECT_TRUE(takeWarnings().empty());
+    EXPECT_EQ(status(), "Saved 2 rows to " + path);
 
     dialog->setSavePathProvider([&] { return folder.filePath("no/such/folder/x.csv"); });
     QTest::mouseClick(part<QPushButton>("cmdSave"), Qt::LeftButton);
@@ -202,9 +219,10 @@ TEST_F(Lookup, AClassicRowShowsItsChannelInTheWindow) {
     EXPECT_TRUE(band(4)->isChecked());
     EXPECT_EQ(text("lblFwdFreq"), "1930.2000");
     EXPECT_EQ(find<QGroupBox>("frmChannel")->title(), "Channel (valid chan: 512-810)");
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));  // brought forward
 }
 
-TEST_F(Lookup, OtherGenerationsStayInTheDialog) {
+TEST_F(Lookup, OtherGenerationsOpenTheCarrierWindow) {
     ask("1300", 6);  // LTE Band 3
     const QString before = text("lblFwdFreq");
     table->setFocus();
@@ -215,6 +233,28 @@ TEST_F(Lookup, OtherGenerationsStayInTheDialog) {
     EXPECT_EQ(status(),
               "LTE Band 3: downlink 1815.0000 MHz (channel 1300), uplink 1720.0000 MHz "
               "(channel 19300), FDD");
+    // The Carrier window shows the channel with the narrowest carrier that fits it there.
+    QWidget* carrier = nullptr;
+    for (auto* w : QApplication::topLevelWidgets()) {
+        carrier = w->objectName() == "frmCarrier" && w->isVisible() ? w : carrier;
+    }
+    ASSERT_NE(carrier, nullptr);
+    EXPECT_EQ(carrier->findChild<QComboBox*>("cboCarrierBand")->currentText(), "Band 3");
+    EXPECT_EQ(carrier->findChild<QLineEdit*>("txtCarrierChannel")->text(), "1300");
+    EXPECT_EQ(carrier->findChild<QComboBox*>("cboBandwidth")->currentText(), "1.4 MHz");
+    // An NR channel off the 30 kHz raster takes the narrowest carrier of 15 kHz.
+    ask("636667", 7);
+    table->setFocus();
+    ASSERT_EQ(column(1).indexOf("n78"), 2);
+    table->setCurrentIndex(table->model()->index(2, 0));
+    QTest::keyClick(table, Qt::Key_Return);
+    const auto shape = narrowestShapeAt(*findBand(Format::Nr, "n78"), 636667);
+    ASSERT_TRUE(shape.has_value());
+    EXPECT_EQ(carrier->findChild<QComboBox*>("cboCarrierBand")->currentText(), "n78");
+    EXPECT_EQ(carrier->findChild<QLineEdit*>("txtCarrierChannel")->text(), "636667");
+    EXPECT_EQ(carrier->findChild<QComboBox*>("cboBandwidth")->currentData().toInt(),
+              shape->bandwidthKhz);
+    EXPECT_EQ(carrier->findChild<QComboBox*>("cboScs")->currentData().toInt(), 15);
 }
 
 TEST_F(Lookup, EscapeClosesAndEveryControlIsNamed) {

@@ -45,6 +45,31 @@ std::optional<Format> formatChosen(const QComboBox* box) {
 
 }  // namespace
 
+// The nearest carrier of each format the search found none of, so that a frequency a little
+// off every raster still leads somewhere: ". Nearest NR: n48 channel 636667 at 3550.0050 MHz
+// (+5 kHz)".
+QString LookupDialog::nearestElsewhere(double mhz, std::optional<Format> only) const {
+    QStringList nearest;
+    for (const auto format : kFormats) {
+        const bool shown =
+            std::ranges::any_of(results_.formatsShown(), [&](Format f) { return f == format; });
+        if ((only && *only != format) || shown) {
+            continue;
+        }
+        if (const auto match = nearestCarrier(mhz, format)) {
+            const double offset = match->offsetKhz;
+            const QString away = std::abs(offset) < 1000 ? numbers_.number(offset) + " kHz"
+                                                         : numbers_.number(offset / 1000) + " MHz";
+            nearest << QString("%1 %2 channel %3 at %4 MHz (%5%6)")
+                           .arg(toQString(formatName(format)), toQString(match->band.name()))
+                           .arg(match->channel)
+                           .arg(numbers_.frequency(match->frequencyMhz), offset > 0 ? "+" : "",
+                                away);
+        }
+    }
+    return nearest.isEmpty() ? QString() : ". Nearest: " + nearest.join("; ");
+}
+
 LookupDialog::LookupDialog(Alerts& alerts, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowCloseButtonHint),
       alerts_(alerts),
@@ -87,7 +112,8 @@ void LookupDialog::buildLayout() {
     tblResults_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblResults_->verticalHeader()->hide();
     tblResults_->verticalHeader()->setDefaultSectionSize(tblResults_->fontMetrics().height() + 6);
-    tblResults_->horizontalHeader()->setStretchLastSection(true);
+    // Each column as wide as its widest text: the spare width stays at the right.
+    tblResults_->horizontalHeader()->setStretchLastSection(false);
     tblResults_->setContextMenuPolicy(Qt::ActionsContextMenu);
     tblResults_->setAccessibleName("Results");
 
@@ -167,12 +193,14 @@ void LookupDialog::lookUp() {
             const QString highest = QString(": the highest carrier of any band is at %1 MHz")
                                         .arg(numbers_.frequency(highestCarrierMhz()));
             const int found = results_.rowCount();
-            lblLookupStatus_->setText(
+            const QString what =
                 found == 0
                     ? "No carrier at " + at + (beyond ? highest : QString())
                     : QString("%1 %2 %3")
                           .arg(plural(found, "carrier", "carriers"),
-                               khz == 0 ? "at" : "within " + numbers_.number(khz) + " kHz of", at));
+                               khz == 0 ? "at" : "within " + numbers_.number(khz) + " kHz of", at);
+            lblLookupStatus_->setText(beyond ? what
+                                             : what + nearestElsewhere(query.frequencyMhz, format));
             break;
         }
     }
@@ -209,6 +237,7 @@ void LookupDialog::choose(const QModelIndex& index) {
                                        carrier(r->downlinkCarrier, r->downlinkChannel),
                                        carrier(r->uplinkCarrier, r->uplinkChannel),
                                        toQString(duplexName(r->band.duplex()))));
+    emit carrierChannelChosen(*r);
 }
 
 std::vector<int> LookupDialog::selectedRows() const {
@@ -244,7 +273,10 @@ void LookupDialog::save() {
         alerts_.warn(
             QString("The results could not be saved to %1: %2").arg(path, file.errorString()),
             "Save Results");
+        return;
     }
+    lblLookupStatus_->setText(
+        QString("Saved %1 to %2").arg(plural(results_.rowCount(), "row", "rows"), path));
 }
 
 // Enter on a row chooses it rather than pressing a button.

@@ -31,6 +31,8 @@ class LookupDialog : public QDialog {
   signals:
     // A row of a classic format was chosen: the main window shows that channel.
     void classicChannelChosen(const tarnvale::ChannelRecord& record);
+    // A row of LTE, NR or UMTS was chosen: the Carrier window shows that channel.
+    void carrierChannelChosen(const tarnvale::ChannelRecord& record);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -38,6 +40,7 @@ class LookupDialog : public QDialog {
   private:
     void buildLayout();
     void lookUp();
+    QString nearestElsewhere(double mhz, std::optional<Format> only) const;
     void choose(const QModelIndex& index);
     void copySelection();
     void save();

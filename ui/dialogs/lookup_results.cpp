@@ -1,5 +1,7 @@
 #include "ui/dialogs/lookup_results.h"
 
+#include <algorithm>
+
 namespace tarnvale {
 
 LookupResults::LookupResults(QObject* parent)
@@ -38,6 +40,25 @@ std::optional<ChannelRecord> LookupResults::channelOf(int row) const {
         }
     }
     return std::nullopt;
+}
+
+std::vector<Format> LookupResults::formatsShown() const {
+    std::vector<Format> formats;
+    const auto add = [&formats](BandRef band) {
+        if (std::ranges::find(formats, band.format()) == formats.end()) {
+            formats.push_back(band.format());
+        }
+    };
+    if (showingCarriers_) {
+        for (const auto& m : carriers_->rows()) {
+            add(m.band);
+        }
+    } else {
+        for (const auto& r : channels_->rows()) {
+            add(r.band);
+        }
+    }
+    return formats;
 }
 
 std::string LookupResults::csv(const std::vector<int>& rows) const {

@@ -7,8 +7,8 @@
 
 #include "engine/carrier_search.h"
 #include "engine/channel_record.h"
-#include "report/find_columns.h"
 #include "report/channel_columns.h"
+#include "report/find_columns.h"
 #include "ui/toolkit/rows_model.h"
 
 class QAbstractItemModel;
@@ -30,6 +30,8 @@ class LookupResults {
     int rowCount() const;
     // The channel of a row: the channel itself, or the channel its carrier belongs to.
     std::optional<ChannelRecord> channelOf(int row) const;
+    // The formats of the rows shown, each once.
+    std::vector<Format> formatsShown() const;
     // The rows, header first, as tarnvale-cli writes them.
     std::string csv(const std::vector<int>& rows) const;
 

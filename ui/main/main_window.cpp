@@ -15,8 +15,10 @@
 #include "engine/number_text.h"
 #include "engine/version.h"
 #include "ui/dialogs/about_dialog.h"
+#include "ui/dialogs/carrier_dialog.h"
 #include "ui/dialogs/keyboard_shortcuts_dialog.h"
 #include "ui/dialogs/lookup_dialog.h"
+#include "ui/dialogs/window_placement.h"
 #include "ui/main/captioned_band.h"
 #include "ui/spectrum/spectrum_items.h"
 #include "ui/toolkit/fitted_title.h"
@@ -41,6 +43,7 @@ MainWindow::~MainWindow() {
     delete about_;
     delete shortcuts_;
     delete lookup_;
+    delete carrier_;
 }
 
 void MainWindow::connectControls() {
@@ -69,6 +72,7 @@ void MainWindow::connectControls() {
     connect(c_.mnuKbdShortcuts, &QAction::triggered, this, &MainWindow::mnuKbdShortcuts_Click);
     connect(c_.mnuCopyResults, &QAction::triggered, this, &MainWindow::copyResults);
     connect(c_.mnuLookup, &QAction::triggered, this, &MainWindow::mnuLookup_Click);
+    connect(c_.mnuCarrier, &QAction::triggered, this, &MainWindow::mnuCarrier_Click);
 }
 
 void MainWindow::Form_Load() {
@@ -138,7 +142,7 @@ void MainWindow::mnuExit_Click() {
 // Ends the program at once, closing the dialogs too.
 void MainWindow::endProgram() {
     for (QWidget* dialog : {static_cast<QWidget*>(about_), static_cast<QWidget*>(shortcuts_),
-                            static_cast<QWidget*>(lookup_)}) {
+                            static_cast<QWidget*>(lookup_), static_cast<QWidget*>(carrier_)}) {
         if (dialog != nullptr) {
             dialog->close();
         }
@@ -163,17 +167,34 @@ void MainWindow::mnuKbdShortcuts_Click() {
     showDialog(shortcuts_);
 }
 
-// Built on first use, so that start-up does not pay for it.
+// Built on first use, so that start-up does not pay for it, and placed beside the window, so
+// that a channel it shows there is in sight.
 void MainWindow::mnuLookup_Click() {
     if (lookup_ == nullptr) {
         lookup_ = new LookupDialog(alerts_);
         connect(lookup_, &LookupDialog::classicChannelChosen, this, &MainWindow::showChannel);
+        connect(lookup_, &LookupDialog::carrierChannelChosen, this, &MainWindow::showCarrier);
+        placeBeside(lookup_, this);
     }
     showDialog(lookup_);
 }
 
+void MainWindow::mnuCarrier_Click() {
+    if (carrier_ == nullptr) {
+        carrier_ = new CarrierDialog(alerts_);
+        placeBeside(carrier_, this);
+    }
+    showDialog(carrier_);
+}
+
+// An LTE, NR or UMTS channel chosen in Channel Lookup, shown in the Carrier window.
+void MainWindow::showCarrier(const ChannelRecord& record) {
+    mnuCarrier_Click();
+    carrier_->showChannel(record.band, record.channel);
+}
+
 // A channel chosen in Channel Lookup, shown as if the user had clicked its format and band and
-// typed it: through the window's own handlers.
+// typed it: through the window's own handlers, with the window brought forward.
 void MainWindow::showChannel(const ChannelRecord& record) {
     const auto format = static_cast<std::size_t>(record.band.format());
     const auto band =
@@ -183,6 +204,7 @@ void MainWindow::showChannel(const ChannelRecord& record) {
     c_.txtChan->setText(toQString(channelText(record.channel)));
     int enter = '\r';
     txtChan_KeyPress(enter);
+    showDialog(this);
 }
 
 void MainWindow::showDialog(QWidget* dialog) {

@@ -15,6 +15,7 @@ namespace tarnvale {
 
 class AboutDialog;
 class Alerts;
+class CarrierDialog;
 class KeyboardShortcutsDialog;
 class LookupDialog;
 struct ChannelRecord;
@@ -79,7 +80,9 @@ class MainWindow : public QMainWindow {
     void mnuAbout_Click();
     void mnuKbdShortcuts_Click();
     void mnuLookup_Click();
+    void mnuCarrier_Click();
     void showChannel(const ChannelRecord& record);
+    void showCarrier(const ChannelRecord& record);
     static void showDialog(QWidget* dialog);
 
     // Channel entry
@@ -114,6 +117,7 @@ class MainWindow : public QMainWindow {
     QPointer<AboutDialog> about_;
     QPointer<KeyboardShortcutsDialog> shortcuts_;
     QPointer<LookupDialog> lookup_;
+    QPointer<CarrierDialog> carrier_;
     bool iconSet_ = false;
 };
 

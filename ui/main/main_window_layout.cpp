@@ -168,6 +168,9 @@ void buildMenus(QMainWindow* window, MainWindowControls& c) {
     c.mnuLookup = c.mnuTools->addAction("Channel Lookup...");
     c.mnuLookup->setObjectName("mnuLookup");
     c.mnuLookup->setShortcut(QKeySequence("Ctrl+L"));
+    c.mnuCarrier = c.mnuTools->addAction("Carrier...");
+    c.mnuCarrier->setObjectName("mnuCarrier");
+    c.mnuCarrier->setShortcut(QKeySequence("Ctrl+K"));
     c.mnuMain[1] = window->menuBar()->addMenu("Help");
     c.mnuMain[1]->setObjectName("mnuMain_1");
     c.mnuKbdShortcuts = c.mnuMain[1]->addAction("Keyboard Shortcuts");

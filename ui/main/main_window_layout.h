@@ -52,6 +52,7 @@ struct MainWindowControls {
     std::array<QMenu*, 2> mnuMain;
     QMenu* mnuTools;
     QAction* mnuLookup;
+    QAction* mnuCarrier;
     QAction* mnuExit;
     QAction* mnuKbdShortcuts;
     QAction* mnuAbout;

@@ -8,6 +8,9 @@ namespace tarnvale {
 
 void PaintedHost::paintItems(QPainter& painter) const {
     for (auto item = items_.rbegin(); item != items_.rend(); ++item) {
+        if (!(*item)->isVisible()) {
+            continue;
+        }
         painter.save();
         (*item)->paint(painter);
         painter.restore();

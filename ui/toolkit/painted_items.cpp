@@ -15,6 +15,13 @@ PaintedItem::PaintedItem(const QString& name, PaintedHost* host)
     host->addItem(this);
 }
 
+void PaintedItem::setVisible(bool visible) {
+    if (visible_ != visible) {
+        visible_ = visible;
+        changed();
+    }
+}
+
 void PaintedItem::changed() {
     host_->hostWidget()->update();
 }
@@ -62,6 +69,24 @@ void PaintedLine::paint(QPainter& painter) const {
     painter.drawLine(twipPointF(x1_, y1_), twipPointF(x2_, y2_));
 }
 
+PaintedMarks::PaintedMarks(const QString& name, PaintedHost* host, float top, float height,
+                           QColor colour)
+    : PaintedItem(name, host), top_(top), height_(height), colour_(colour) {}
+
+void PaintedMarks::setXs(QList<float> twips) {
+    if (xs_ != twips) {
+        xs_ = std::move(twips);
+        changed();
+    }
+}
+
+void PaintedMarks::paint(QPainter& painter) const {
+    painter.setPen(QPen(colour_, 1, Qt::SolidLine, Qt::FlatCap));
+    for (const float x : xs_) {
+        painter.drawLine(twipPointF(x, top_), twipPointF(x, top_ + height_));
+    }
+}
+
 PaintedLabel::PaintedLabel(const QString& name, PaintedHost* host, float left, float top,
                            float width, float height, const QString& caption, LabelStyle style)
     : PaintedBox(name, host, left, top, width, height),
@@ -102,8 +127,11 @@ void PaintedLabel::paint(QPainter& painter) const {
     }
     painter.setFont(style_.font);
     painter.setPen(style_.text);
-    const int align = Qt::AlignTop | (style_.centred ? Qt::AlignHCenter : Qt::AlignLeft);
-    painter.drawText(rect, align | Qt::TextWordWrap, caption_);
+    const int align = Qt::AlignTop | (style_.centred ? Qt::AlignHCenter
+                                      : style_.right ? Qt::AlignRight
+                                                     : Qt::AlignLeft);
+    // A label sized to its caption has no need to wrap, and a rounded width must not make it.
+    painter.drawText(rect, style_.autoSize ? align : align | Qt::TextWordWrap, caption_);
 }
 
 }  // namespace tarnvale

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <optional>
@@ -16,9 +17,13 @@ class PaintedHost;
 // to the host, held in single precision; each change repaints the host.
 class PaintedItem : public QObject {
     Q_OBJECT
+    Q_PROPERTY(bool visible READ isVisible WRITE setVisible)
   public:
     PaintedItem(const QString& name, PaintedHost* host);
     virtual void paint(QPainter& painter) const = 0;
+
+    bool isVisible() const { return visible_; }
+    void setVisible(bool visible);
 
   protected:
     void changed();
@@ -26,6 +31,7 @@ class PaintedItem : public QObject {
 
   private:
     PaintedHost* host_;
+    bool visible_ = true;
 };
 
 // Shapes and labels: an item with a rectangle.
@@ -100,12 +106,35 @@ class PaintedLine : public PaintedItem {
     int widthPixels_;
 };
 
+// Thin vertical marks of one colour at several places, from `top` down `height` twips.
+class PaintedMarks : public PaintedItem {
+    Q_OBJECT
+    Q_PROPERTY(QList<float> xs READ xs)
+    Q_PROPERTY(float top READ top)
+    Q_PROPERTY(float height READ height)
+  public:
+    PaintedMarks(const QString& name, PaintedHost* host, float top, float height, QColor colour);
+
+    QList<float> xs() const { return xs_; }
+    float top() const { return top_; }
+    float height() const { return height_; }
+    void setXs(QList<float> twips);
+    void paint(QPainter& painter) const override;
+
+  private:
+    QList<float> xs_;
+    float top_;
+    float height_;
+    QColor colour_;
+};
+
 struct LabelStyle {
     QFont font;
     QColor text;
     std::optional<QColor> background;  // none: the host's own background
     bool centred = false;
     bool autoSize = false;  // keeps the rectangle the size of the caption in its font
+    bool right = false;     // the caption against the rectangle's right side
 };
 
 class PaintedLabel : public PaintedBox {

@@ -1,0 +1,355 @@
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "engine/band_table.h"
+#include "engine/carrier.h"
+#include "engine/ssb.h"
+#include "main_window_fixture.h"
+#include "ui/dialogs/carrier_dialog.h"
+#include "ui/spectrum/carrier_geometry.h"
+#include "ui/spectrum/carrier_picture.h"
+
+namespace tarnvale::testing {
+namespace {
+
+BandRef bandNamed(Format format, const char* name) {
+    return *findBand(format, name);
+}
+
+class CarrierWindow : public MainWindowTest {
+  protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        QTest::keyClick(channelBox(), Qt::Key_K, Qt::ControlModifier);
+        dialog = openCarrierWindow();
+        ASSERT_NE(dialog, nullptr);
+        dialog->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    }
+
+    static CarrierDialog* openCarrierWindow() {
+        for (auto* w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == "frmCarrier" && w->isVisible()) {
+                return qobject_cast<CarrierDialog*>(w);
+            }
+        }
+        return nullptr;
+    }
+
+    template <typename T>
+    T* part(const char* name) const {
+        auto* found = dialog->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    QLineEdit* channel() const { return part<QLineEdit>("txtCarrierChannel"); }
+    QString label(const char* name) const { return part<QLabel>(name)->text(); }
+
+    // Picks an item of a list with the arrow keys, as a user would.
+    void choose(const char* list, const QString& item) {
+        auto* box = part<QComboBox>(list);
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_Home);
+        for (int i = 0; i < box->count() && box->currentText() != item; ++i) {
+            QTest::keyClick(box, Qt::Key_Down);
+        }
+        ASSERT_EQ(box->currentText(), item) << list;
+    }
+    // Types a channel and Enter.
+    void enter(const QString& number) {
+        channel()->setFocus();
+        channel()->selectAll();
+        QTest::keyClicks(channel(), number);
+        QTest::keyClick(channel(), Qt::Key_Return);
+    }
+    QStringList items(const char* list) const {
+        QStringList texts;
+        auto* box = part<QComboBox>(list);
+        for (int i = 0; i < box->count(); ++i) {
+            texts << box->itemText(i);
+        }
+        return texts;
+    }
+    // The carrier the window shows, as the engine gives it.
+    BandwidthCarrier shownCarrier(BandRef band, std::int32_t bandwidthKhz,
+                                  std::optional<std::int32_t> scs = {}) const {
+        const auto shape = carrierShape(band, bandwidthKhz, scs).value;
+        return *carrierAt(band, channel()->text().toInt(), *shape).value;
+    }
+
+    QPointer<CarrierDialog> dialog;
+};
+
+TEST_F(CarrierWindow, OpensOnceFromTheToolsMenuBelowChannelLookup) {
+    auto* action = find<QAction>("mnuCarrier");
+    EXPECT_EQ(action->text(), "Carrier...");
+    EXPECT_EQ(action->shortcut(), QKeySequence("Ctrl+K"));
+    const auto tools = find<QMenu>("mnuTools")->actions();
+    ASSERT_EQ(tools.size(), 2);
+    EXPECT_EQ(tools[0]->objectName(), "mnuLookup");
+    EXPECT_EQ(tools[1], action);
+    EXPECT_FALSE(dialog->isModal());
+    action->trigger();
+    int open = 0;
+    for (auto* w : QApplication::topLevelWidgets()) {
+        open += w->objectName() == "frmCarrier" && w->isVisible() ? 1 : 0;
+    }
+    EXPECT_EQ(open, 1);
+}
+
+TEST_F(CarrierWindow, EveryFormatListsItsBandsAndShowsACarrier) {
+    const struct {
+        Format format;
+        bool spacingChoice;
+        bool ssbTable;
+    } formats[] = {
+        {Format::Lte, false, false}, {Format::Nr, true, true}, {Format::Umts, false, false}};
+    for (const auto& f : formats) {
+        choose("cboCarrierFormat", toQString(formatName(f.format)));
+        QStringList names;
+        for (const BandRef band : bandsOf(f.format)) {
+            names << toQString(band.name());
+        }
+        EXPECT_EQ(items("cboCarrierBand"), names);
+        const BandRef first = bandsOf(f.format).front();
+        const auto allowed = allowedBandwidths(first);
+        ASSERT_FALSE(allowed.empty());
+        const auto carrier = shownCarrier(first, allowed.front().bandwidthKhz);
+        EXPECT_EQ(label("lblCarrierDl"),
+                  QString("%1 MHz (channel %2)")
+                      .arg(QString::number(carrier.downlink->centreKhz / 1000.0, 'f', 4))
+                      .arg(carrier.downlink->channel));
+        EXPECT_EQ(part<QComboBox>("cboScs")->isEnabled(), f.spacingChoice);
+        EXPECT_EQ(part<QSpinBox>("spnOffsetToCarrier")->isEnabled(), f.spacingChoice);
+        EXPECT_EQ(part<QTableView>("tblSsb")->isVisible(), f.ssbTable);
+        EXPECT_EQ(label("lblPointA") == "none (NR only)", !f.ssbTable);
+    }
+}
+
+TEST_F(CarrierWindow, EachBandwidthOfABandGivesItsCarrier) {
+    choose("cboCarrierFormat", "LTE");
+    choose("cboCarrierBand", "Band 3");
+    const BandRef band3 = bandNamed(Format::Lte, "Band 3");
+    auto* widths = part<QComboBox>("cboBandwidth");
+    EXPECT_EQ(items("cboBandwidth"),
+              (QStringList{"1.4 MHz", "3 MHz", "5 MHz", "10 MHz", "15 MHz", "20 MHz"}));
+    for (int i = 0; i < widths->count(); ++i) {
+        widths->setFocus();
+        QTest::keyClick(widths, i == 0 ? Qt::Key_Home : Qt::Key_Down);
+        const auto khz = widths->currentData().toInt();
+        const auto carrier = shownCarrier(band3, khz);
+        EXPECT_EQ(carrier.downlink->highEdgeKhz - carrier.downlink->lowEdgeKhz, khz);
+        EXPECT_TRUE(
+            label("lblCarrierEdges")
+                .endsWith(QString("%1 resource blocks of 15 kHz").arg(*carrier.resourceBlocks)))
+            << label("lblCarrierEdges").toStdString();
+        EXPECT_TRUE(label("lblCarrierUl")
+                        .startsWith(QString::number(carrier.uplink->centreKhz / 1000.0, 'f', 4)));
+    }
+}
+
+TEST_F(CarrierWindow, ABandChangeKeepsWhatTheNewBandAllowsAndTakesTheNearestOtherwise) {
+    choose("cboCarrierFormat", "LTE");
+    choose("cboCarrierBand", "Band 1");
+    choose("cboBandwidth", "20 MHz");
+    enter("300");
+    choose("cboCarrierBand", "Band 3");  // has 20 MHz; channel 300 is no Band 3 channel
+    EXPECT_EQ(part<QComboBox>("cboBandwidth")->currentText(), "20 MHz");
+    EXPECT_EQ(channel()->text(), "1300");  // Band 3's valid 20 MHz channel nearest to 300
+    choose("cboCarrierBand", "Band 12");   // 1.4 to 10 MHz
+    EXPECT_EQ(part<QComboBox>("cboBandwidth")->currentText(), "10 MHz");
+    EXPECT_FALSE(label("lblCarrierDl").isEmpty());
+    EXPECT_TRUE(takeWarnings().empty());
+}
+
+TEST_F(CarrierWindow, StepKeysWalkTheValidChannelsAndBeepAtEitherEnd) {
+    choose("cboCarrierFormat", "NR");
+    choose("cboCarrierBand", "n78");
+    choose("cboBandwidth", "100 MHz");
+    const BandRef n78 = bandNamed(Format::Nr, "n78");
+    const auto valid = carrierChannels(n78, *carrierShape(n78, 100000, 30).value);
+    QTest::keyClick(channel(), Qt::Key_B);
+    EXPECT_EQ(channel()->text().toInt(), valid.at(0));
+    QTest::keyClick(channel(), Qt::Key_Minus);
+    EXPECT_EQ(alerts.beeps, 1);
+    QTest::keyClick(channel(), Qt::Key_Plus);
+    QTest::keyClick(channel(), Qt::Key_Equal);
+    QTest::keyClick(channel(), Qt::Key_Up);
+    EXPECT_EQ(channel()->text().toInt(), valid.at(3));
+    QTest::keyClick(channel(), Qt::Key_Down);
+    EXPECT_EQ(channel()->text().toInt(), valid.at(2));
+    QTest::keyClick(channel(), Qt::Key_T);
+    EXPECT_EQ(channel()->text().toInt(), valid.at(valid.size() - 1));
+    QTest::keyClick(channel(), Qt::Key_Plus);
+    QTest::keyClick(channel(), Qt::Key_Up);
+    EXPECT_EQ(alerts.beeps, 3);
+    QTest::keyClick(channel(), Qt::Key_B, Qt::ShiftModifier);
+    EXPECT_EQ(channel()->text().toInt(), valid.at(0));
+}
+
+TEST_F(CarrierWindow, AnInvalidChannelWarnsNamingTheNearestValidOne) {
+    choose("cboCarrierFormat", "NR");
+    choose("cboCarrierBand", "n78");
+    choose("cboBandwidth", "100 MHz");
+    enter("636666");
+    enter("620000");
+    const auto warnings = takeWarnings();
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_EQ(warnings[0].title, "Invalid Channel");
+    EXPECT_EQ(warnings[0].text,
+              "a 100 MHz carrier at channel 620000 (3300.0000 MHz) crosses NR n78's lower "
+              "downlink edge (3300 MHz); the nearest valid centre is 3350.0100 MHz, channel "
+              "623334");
+    EXPECT_EQ(channel()->text(), "636666");
+    enter("xyz1");  // letters other than B and T do nothing: "1" is typed
+    EXPECT_EQ(takeWarnings().size(), 1u);
+    EXPECT_EQ(channel()->text(), "636666");
+}
+
+TEST_F(CarrierWindow, NrSpacingsChangeTheGridAndTheResourceBlocks) {
+    choose("cboCarrierFormat", "NR");
+    choose("cboCarrierBand", "n78");
+    choose("cboBandwidth", "100 MHz");
+    EXPECT_EQ(items("cboScs"), (QStringList{"30 kHz", "60 kHz"}));
+    EXPECT_TRUE(label("lblCarrierEdges").endsWith("273 resource blocks of 30 kHz"));
+    choose("cboScs", "60 kHz");
+    EXPECT_TRUE(label("lblCarrierEdges").endsWith("135 resource blocks of 60 kHz"));
+    // An offset to carrier moves Point A down by that many resource blocks.
+    const BandRef n78 = bandNamed(Format::Nr, "n78");
+    auto* offset = part<QSpinBox>("spnOffsetToCarrier");
+    offset->setFocus();
+    QTest::keyClick(offset, Qt::Key_Up);
+    const auto shape = carrierShape(n78, 100000, 60, 1).value;
+    const auto carrier = *carrierAt(n78, channel()->text().toInt(), *shape).value;
+    EXPECT_TRUE(label("lblPointA")
+                    .contains(QString::number(*carrier.downlink->pointAKhz / 1000.0, 'f', 4)));
+}
+
+TEST_F(CarrierWindow, TheSsTableAndThePictureShowTheEnginesPositions) {
+    choose("cboCarrierFormat", "NR");
+    choose("cboCarrierBand", "n257");
+    choose("cboBandwidth", "400 MHz");
+    const BandRef n257 = bandNamed(Format::Nr, "n257");
+    const auto carrier = shownCarrier(n257, 400000, 120);
+    const auto positions = ssbPositions(carrier);
+    auto* table = part<QTableView>("tblSsb");
+    ASSERT_EQ(table->model()->rowCount(), static_cast<int>(positions.size()));
+    ASSERT_GT(positions.size(), 2u);
+    auto* picture = part<CarrierPicture>("picCarrier");
+    const double low = picture->zoomLowMhz();
+    const double high = picture->zoomHighMhz();
+    const auto xOf = [&](std::int64_t khz) {
+        return kPictureScaleLeft + (khz / 1000.0 - low) / (high - low) * kPictureScaleWidth;
+    };
+    const auto marks = picture->findChild<PaintedMarks*>("marksSsb")->xs();
+    ASSERT_EQ(marks.size(), static_cast<qsizetype>(positions.size()));
+    for (std::size_t i = 0; i < positions.size(); ++i) {
+        EXPECT_NEAR(marks[static_cast<qsizetype>(i)], xOf(positions[i].ssRefKhz), 0.5);
+    }
+    // Choosing a row fills that block, centred on its SS_REF.
+    table->setFocus();
+    table->selectRow(2);
+    auto* chosen = picture->findChild<PaintedShape*>("shpSsbSelected");
+    EXPECT_TRUE(chosen->isVisible());
+    EXPECT_NEAR(chosen->left() + chosen->width() / 2, xOf(positions[2].ssRefKhz), 0.5);
+    EXPECT_EQ(table->model()->index(2, 0).data().toInt(), positions[2].gscn);
+    auto* pointA = picture->findChild<PaintedLine*>("linePointA");
+    EXPECT_NEAR(pointA->x1(), xOf(*carrier.downlink->pointAKhz), 0.5);
+}
+
+TEST_F(CarrierWindow, EachDuplexModeHasItsRowsInThePicture) {
+    const struct {
+        Format format;
+        const char* band;
+        bool downlinkBand;
+        bool uplinkBand;
+        const char* uplinkText;
+    } bands[] = {
+        {Format::Lte, "Band 3", true, true, "MHz (channel 19"},
+        {Format::Nr, "n78", true, false, "the downlink's (TDD)"},
+        {Format::Nr, "n75", true, false, "none: a supplementary downlink band"},
+        {Format::Nr, "n80", false, true, "MHz (channel"},
+    };
+    for (const auto& b : bands) {
+        choose("cboCarrierFormat", toQString(formatName(b.format)));
+        choose("cboCarrierBand", b.band);
+        auto* picture = part<CarrierPicture>("picCarrier");
+        EXPECT_EQ(picture->findChild<PaintedShape*>("shpDlBand")->isVisible(), b.downlinkBand)
+            << b.band;
+        EXPECT_EQ(picture->findChild<PaintedShape*>("shpUlBand")->isVisible(), b.uplinkBand)
+            << b.band;
+        EXPECT_EQ(picture->findChild<PaintedLabel*>("lblUlNote")->isVisible(), !b.uplinkBand);
+        EXPECT_TRUE(label("lblCarrierUl").contains(b.uplinkText)) << b.band;
+    }
+}
+
+TEST_F(CarrierWindow, ABandWithoutBandwidthsSaysSoWithoutAWarning) {
+    choose("cboCarrierFormat", "NR");
+    choose("cboCarrierBand", "n68");
+    EXPECT_EQ(part<QComboBox>("cboBandwidth")->count(), 0);
+    EXPECT_EQ(label("lblCarrierStatus"), toQString(noBandwidthText(bandNamed(Format::Nr, "n68"))));
+    QTest::keyClick(channel(), Qt::Key_Plus);
+    QTest::keyClick(channel(), Qt::Key_Return);
+    EXPECT_EQ(alerts.beeps, 2);
+    EXPECT_FALSE(part<QPushButton>("cmdCarrierSave")->isEnabled());
+}
+
+TEST_F(CarrierWindow, CopyAndSaveWriteTheCommandLinesRows) {
+    choose("cboCarrierFormat", "LTE");
+    choose("cboCarrierBand", "Band 3");
+    choose("cboBandwidth", "20 MHz");
+    enter("1300");
+    part<CarrierPicture>("picCarrier")->setFocus();
+    QTest::keyClick(part<CarrierPicture>("picCarrier"), Qt::Key_C, Qt::ControlModifier);
+    const QString header =
+        "format,band,channel,direction,duplex,bandwidth_mhz,scs_khz,n_rb,center_mhz,"
+        "low_edge_mhz,high_edge_mhz,point_a_arfcn,point_a_mhz\n";
+    EXPECT_EQ(QApplication::clipboard()->text(),
+              header +
+                  "LTE,Band 3,1300,downlink,FDD,20,15,100,1815.0000,1805.0000,1825.0000,,\n"
+                  "LTE,Band 3,19300,uplink,FDD,20,15,100,1720.0000,1710.0000,1730.0000,,\n");
+
+    choose("cboCarrierFormat", "NR");
+    choose("cboCarrierBand", "n78");
+    choose("cboBandwidth", "100 MHz");
+    enter("636666");
+    QTemporaryDir folder;
+    const QString path = folder.filePath("n78.csv");
+    dialog->setSavePathProvider([&] { return path; });
+    QTest::mouseClick(part<QPushButton>("cmdCarrierSave"), Qt::LeftButton);
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QStringList blocks = QString(saved.readAll()).split("\n\n");
+    ASSERT_EQ(blocks.size(), 2);
+    EXPECT_TRUE(blocks[0].startsWith(header + "NR,n78,636666,both,TDD,100,30,273,3549.9900,"));
+    const auto ssbRows = blocks[1].count('\n') - 1;
+    EXPECT_EQ(ssbRows, part<QTableView>("tblSsb")->model()->rowCount());
+    EXPECT_EQ(label("lblCarrierStatus"),
+              QString("Saved 1 carrier row and %1 SS block rows to %2").arg(ssbRows).arg(path));
+}
+
+TEST_F(CarrierWindow, EveryControlIsNamedForAccessibility) {
+    for (const char* name : {"cboCarrierFormat", "cboCarrierBand", "cboBandwidth", "cboScs",
+                             "txtCarrierChannel", "spnOffsetToCarrier", "tblSsb"}) {
+        EXPECT_FALSE(part<QWidget>(name)->accessibleName().isEmpty()) << name;
+    }
+    for (const char* name : {"lblCarrierDl", "lblCarrierUl", "lblCarrierEdges", "lblPointA"}) {
+        EXPECT_TRUE(part<QLabel>(name)->textInteractionFlags() & Qt::TextSelectableByMouse);
+    }
+    QTest::keyClick(channel(), Qt::Key_Escape);
+    EXPECT_FALSE(dialog && dialog->isVisible());
+}
+
+}  // namespace
+}  // namespace tarnvale::testing

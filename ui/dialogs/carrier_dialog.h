@@ -1,0 +1,99 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "engine/carrier.h"
+#include "engine/ssb.h"
+#include "report/ssb_columns.h"
+#include "ui/toolkit/locale_numbers.h"
+#include "ui/toolkit/rows_model.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QSpinBox;
+class QTableView;
+
+namespace tarnvale {
+
+class Alerts;
+class CarrierPicture;
+class TextBox;
+
+// Tools, Carrier: an LTE, NR or UMTS carrier of a channel bandwidth, walked channel by channel
+// with the main window's keys: its centres, edges and Point A, its SS block positions and a
+// picture of it in its band. Modeless and single, like the other dialogs.
+class CarrierDialog : public QDialog {
+    Q_OBJECT
+  public:
+    explicit CarrierDialog(Alerts& alerts, QWidget* parent = nullptr);
+
+    // Shows a channel of a band with the narrowest carrier valid there (the smallest spacing
+    // of that width), or with the narrowest bandwidth at the nearest valid channel.
+    void showChannel(BandRef band, Channel channel);
+
+    // Where Save... writes; by default the user picks a file. Tests give a path of their own.
+    void setSavePathProvider(std::function<QString()> provider) { savePath_ = std::move(provider); }
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void buildLayout();
+    QGroupBox* buildResults();
+    void connectControls();
+
+    // The lists, each filled from the choice above it, keeping what still fits.
+    void formatChosen();
+    void bandChosen();
+    void bandwidthChosen();
+    void shapeChosen();
+    void fillBandwidths(std::int32_t wantedKhz);
+    void fillSpacings(std::int32_t wantedKhz);
+    std::optional<BandRef> chosenBand() const;
+
+    // The channel box.
+    void channelKeyPress(int& keyAscii);
+    void enterTypedChannel();
+    void step(int direction);
+    void showListed(std::size_t index);
+
+    // The results.
+    void showCarrier();
+    void showNoCarrier(const QString& why);
+    void showPicture();
+    void copyResults();
+    void save();
+    std::string carrierCsv() const;
+
+    Alerts& alerts_;
+    LocaleNumbers numbers_;
+    std::optional<CarrierShape> shape_;
+    ChannelSet channels_;  // where a carrier of the shape is valid
+    std::size_t index_ = 0;
+    std::optional<BandwidthCarrier> carrier_;
+    RowsModel<report::kSsbColumns>* ssbRows_;
+    std::function<QString()> savePath_;
+
+    QComboBox* cboCarrierFormat_;
+    QComboBox* cboCarrierBand_;
+    QComboBox* cboBandwidth_;
+    QComboBox* cboScs_;
+    TextBox* txtCarrierChannel_;
+    QSpinBox* spnOffsetToCarrier_;
+    QLabel* lblCarrierChannels_;
+    QLabel* lblCarrierDl_;
+    QLabel* lblCarrierUl_;
+    QLabel* lblCarrierEdges_;
+    QLabel* lblPointA_;
+    CarrierPicture* picCarrier_;
+    QTableView* tblSsb_;
+    QLabel* lblCarrierStatus_;
+    QPushButton* cmdCarrierSave_;
+};
+
+}  // namespace tarnvale
