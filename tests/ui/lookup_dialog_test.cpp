@@ -151,11 +151,11 @@ TEST_F(Lookup, FormatsWithNoCarrierThereNameTheirNearest) {
     ask("3550 MHz", 7);  // NR
     EXPECT_EQ(table->model()->rowCount(), 0);
     EXPECT_EQ(status(),
-              "No carrier at 3550.0000 MHz. Nearest: NR n48 channel 636667 at 3550.0050 MHz "
-              "(+5 kHz)");
+              "No carrier at 3550.0000 MHz. Nearest: NR n48 636667 at 3550.0050 MHz (+5 kHz)");
     ask("3550 MHz");  // LTE and UMTS have carriers there; the others are named
     const QString all = status();
-    EXPECT_TRUE(all.contains("NR n48 channel 636667 at 3550.0050 MHz")) << all.toStdString();
+    EXPECT_TRUE(all.contains(". Nearest: NR n48 636667 at 3550.0050 MHz (+5 kHz); "))
+        << all.toStdString();
     EXPECT_FALSE(all.contains("LTE ")) << all.toStdString();
     EXPECT_TRUE(all.contains("GSM ")) << all.toStdString();
 }

@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QTest>
 #include <QTimer>
 
+#include "ui/dialogs/window_placement.h"
 #include "ui/toolkit/application_setup.h"
 #include "ui/toolkit/focus_scroll_bar.h"
 #include "ui/toolkit/qt_alerts.h"
@@ -79,3 +81,39 @@ TEST(FocusScrollBar, ShowsItHasTheFocus) {
 
 }  // namespace
 }  // namespace tarnvale
+
+namespace tarnvale::testing {
+namespace {
+
+// A dialog goes beside the main window on the side asked for where the screen has room, on the
+// other where only that has room, and against the screen's edge where neither has.
+TEST(WindowPlacement, BesideTheAnchorWhereTheScreenHasRoom) {
+    QWidget anchor;
+    anchor.setGeometry(300, 100, 200, 150);
+    anchor.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&anchor));
+    const QRect screen = anchor.screen()->availableGeometry();
+    const int right = anchor.frameGeometry().right() + 8;
+    const int left = anchor.frameGeometry().left() - 8;
+    // The dialog is not shown yet: it will have the anchor's frame.
+    const int frame = anchor.frameGeometry().width() - anchor.geometry().width();
+    const struct {
+        int width;
+        Side first;
+        int expectedX;
+    } rows[] = {
+        {150, Side::Right, right},
+        {150, Side::Left, left - 150 - frame},
+        {screen.width() - 100, Side::Right, screen.right() - (screen.width() - 100 + frame)},
+    };
+    for (const auto& row : rows) {
+        QWidget dialog;
+        dialog.resize(row.width, 100);
+        placeBeside(&dialog, &anchor, row.first);
+        EXPECT_EQ(dialog.pos().x(), row.expectedX) << row.width;
+        EXPECT_EQ(dialog.pos().y(), anchor.frameGeometry().top()) << row.width;
+    }
+}
+
+}  // namespace
+}  // namespace tarnvale::testing

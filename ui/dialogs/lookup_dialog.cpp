@@ -45,29 +45,33 @@ std::optional<Format> formatChosen(const QComboBox* box) {
 
 }  // namespace
 
-// The nearest carrier of each format the search found none of, so that a frequency a little
-// off every raster still leads somewhere: ". Nearest NR: n48 channel 636667 at 3550.0050 MHz
-// (+5 kHz)".
+// The nearest carrier of each format the search found none of, nearest first, so that a
+// frequency a little off every raster still leads somewhere: ". Nearest: NR n48 636667 at
+// 3550.0050 MHz (+5 kHz)".
 QString LookupDialog::nearestElsewhere(double mhz, std::optional<Format> only) const {
-    QStringList nearest;
+    const auto shown = results_.formatsShown();
+    std::vector<CarrierMatch> nearest;
     for (const auto format : kFormats) {
-        const bool shown =
-            std::ranges::any_of(results_.formatsShown(), [&](Format f) { return f == format; });
-        if ((only && *only != format) || shown) {
+        if ((only && *only != format) || std::ranges::find(shown, format) != shown.end()) {
             continue;
         }
         if (const auto match = nearestCarrier(mhz, format)) {
-            const double offset = match->offsetKhz;
-            const QString away = std::abs(offset) < 1000 ? numbers_.number(offset) + " kHz"
-                                                         : numbers_.number(offset / 1000) + " MHz";
-            nearest << QString("%1 %2 channel %3 at %4 MHz (%5%6)")
-                           .arg(toQString(formatName(format)), toQString(match->band.name()))
-                           .arg(match->channel)
-                           .arg(numbers_.frequency(match->frequencyMhz), offset > 0 ? "+" : "",
-                                away);
+            nearest.push_back(*match);
         }
     }
-    return nearest.isEmpty() ? QString() : ". Nearest: " + nearest.join("; ");
+    std::ranges::stable_sort(nearest, {},
+                             [](const CarrierMatch& m) { return std::abs(m.offsetKhz); });
+    QStringList texts;
+    for (const auto& m : nearest) {
+        const QString away = std::abs(m.offsetKhz) < 1000
+                                 ? numbers_.number(m.offsetKhz) + " kHz"
+                                 : numbers_.number(m.offsetKhz / 1000) + " MHz";
+        texts << QString("%1 %2 %3 at %4 MHz (%5%6)")
+                     .arg(toQString(m.band.formatName()), toQString(m.band.name()))
+                     .arg(m.channel)
+                     .arg(numbers_.frequency(m.frequencyMhz), m.offsetKhz > 0 ? "+" : "", away);
+    }
+    return texts.isEmpty() ? QString() : ". Nearest: " + texts.join("; ");
 }
 
 LookupDialog::LookupDialog(Alerts& alerts, QWidget* parent)
@@ -140,7 +144,8 @@ void LookupDialog::buildLayout() {
     layout->addLayout(form);
     layout->addWidget(tblResults_, 1);
     layout->addLayout(buttons);
-    resize(720, 420);
+    // Narrow enough to stand beside the main window on a screen 1920 pixels wide.
+    resize(670, 420);
 
     auto* copy = new QAction("Copy", tblResults_);
     copy->setShortcut(QKeySequence::Copy);

@@ -6,7 +6,7 @@
 
 namespace tarnvale {
 
-void placeBeside(QWidget* window, const QWidget* anchor) {
+void placeBeside(QWidget* window, const QWidget* anchor, Side first) {
     const QScreen* screen = anchor->screen();
     if (screen == nullptr) {
         return;
@@ -21,10 +21,20 @@ void placeBeside(QWidget* window, const QWidget* anchor) {
     constexpr int kGap = 8;
     const int top = std::clamp(beside.top(), available.top(),
                                std::max(available.top(), available.bottom() - outer.height()));
-    if (beside.right() + kGap + outer.width() <= available.right()) {
-        window->move(beside.right() + kGap, top);
-    } else if (beside.left() - kGap - outer.width() >= available.left()) {
-        window->move(beside.left() - kGap - outer.width(), top);
+    const int right = beside.right() + kGap;
+    const int left = beside.left() - kGap - outer.width();
+    const int roomRight = available.right() - right;
+    const int roomLeft = beside.left() - kGap - available.left();
+    const bool fitsRight = roomRight >= outer.width();
+    const bool fitsLeft = roomLeft >= outer.width();
+    if (fitsRight && (first == Side::Right || !fitsLeft)) {
+        window->move(right, top);
+    } else if (fitsLeft) {
+        window->move(left, top);
+    } else if (std::max(roomRight, roomLeft) > 0) {
+        // Against the screen's edge on the roomier side: the least of the anchor hidden.
+        window->move(roomRight >= roomLeft ? available.right() - outer.width() : available.left(),
+                     top);
     }
 }
 

@@ -174,7 +174,7 @@ void MainWindow::mnuLookup_Click() {
         lookup_ = new LookupDialog(alerts_);
         connect(lookup_, &LookupDialog::classicChannelChosen, this, &MainWindow::showChannel);
         connect(lookup_, &LookupDialog::carrierChannelChosen, this, &MainWindow::showCarrier);
-        placeBeside(lookup_, this);
+        placeBeside(lookup_, this, Side::Right);
     }
     showDialog(lookup_);
 }
@@ -182,7 +182,7 @@ void MainWindow::mnuLookup_Click() {
 void MainWindow::mnuCarrier_Click() {
     if (carrier_ == nullptr) {
         carrier_ = new CarrierDialog(alerts_);
-        placeBeside(carrier_, this);
+        placeBeside(carrier_, this, Side::Left);
     }
     showDialog(carrier_);
 }
