@@ -216,7 +216,9 @@ std::optional<CarrierMatch> nearestCarrier(double frequencyMhz, Format format) {
         const auto window = bandWindow(band);
         const double outsideKhz =
             std::max({0.0, window.start - frequencyMhz, frequencyMhz - window.stop}) * 1000;
-        for (double reachKhz = 1; reachKhz < 1e9; reachKhz *= 4) {
+        // Reaches of 1 kHz, 4 kHz, ... up to about 1000 GHz.
+        for (int widening = 0; widening < 20; ++widening) {
+            const double reachKhz = std::ldexp(1.0, 2 * widening);
             const auto found = findCarriersInBand(band, frequencyMhz, outsideKhz + reachKhz);
             if (!found.empty()) {
                 if (!nearest ||

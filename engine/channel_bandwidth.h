@@ -16,8 +16,9 @@ inline constexpr std::array<std::int32_t, 22> kChannelBandwidthsKhz = {
     1400,  3000,  5000,  10000, 15000, 20000,  25000,  30000,  35000,  40000,   45000,
     50000, 60000, 70000, 80000, 90000, 100000, 200000, 400000, 800000, 1600000, 2000000};
 
+// Bandwidths are positive, so adding a half rounds; std::lround is not constexpr.
 constexpr std::int32_t bandwidthKhz(double mhz) {
-    return static_cast<std::int32_t>(mhz * 1000 + 0.5);
+    return static_cast<std::int32_t>(mhz * 1000 + 0.5);  // NOLINT(bugprone-incorrect-roundings)
 }
 
 // A set of channel bandwidths, one bit each.

@@ -21,9 +21,9 @@ struct Grid {
 Grid gridOf(const BandwidthCarrier& carrier) {
     const std::int64_t scs = carrier.shape.scsKhz;
     if (carrierKind(carrier.band) == CarrierKind::NrFr2) {
-        return {scs, 12 * 60, scs};
+        return {scs, std::int64_t{12} * 60, scs};
     }
-    return {std::min<std::int64_t>(scs, 30), 12 * 15, 15};
+    return {std::min<std::int64_t>(scs, 30), std::int64_t{12} * 15, 15};
 }
 
 }  // namespace
