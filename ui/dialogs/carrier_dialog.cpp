@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QFile>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -24,6 +23,7 @@
 #include "ui/spectrum/carrier_picture.h"
 #include "ui/toolkit/alerts.h"
 #include "ui/toolkit/fonts.h"
+#include "ui/toolkit/saved_text.h"
 #include "ui/toolkit/text_box.h"
 
 namespace tarnvale {
@@ -223,31 +223,19 @@ void CarrierDialog::save() {
     if (path.isEmpty() || !carrier_) {
         return;
     }
-    const std::vector<int> all = [this] {
-        std::vector<int> rows(static_cast<std::size_t>(ssbRows_->rowCount()));
-        std::iota(rows.begin(), rows.end(), 0);
-        return rows;
-    }();
+    std::vector<int> all(static_cast<std::size_t>(ssbRows_->rowCount()));
+    std::iota(all.begin(), all.end(), 0);
     const std::string carrier = carrierCsv();
     const std::string text = all.empty() ? carrier : carrier + "\n" + ssbRows_->csv(all);
-    QFile file(path);
-    const bool saved = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                       file.write(text.data(), static_cast<qint64>(text.size())) ==
-                           static_cast<qint64>(text.size()) &&
-                       file.flush();
-    if (!saved) {
-        alerts_.warn(
-            QString("The results could not be saved to %1: %2").arg(path, file.errorString()),
-            "Save Results");
+    if (!saveText(path, text, alerts_)) {
         return;
     }
     const auto carrierRows = std::count(carrier.begin(), carrier.end(), '\n') - 1;
-    lblCarrierStatus_->setText(QString("Saved %1 carrier %2 and %3 SS block %4 to %5")
-                                   .arg(carrierRows)
-                                   .arg(carrierRows == 1 ? "row" : "rows")
-                                   .arg(all.size())
-                                   .arg(all.size() == 1 ? "row" : "rows")
-                                   .arg(path));
+    lblCarrierStatus_->setText(
+        QString("Saved %1 and %2 to %3")
+            .arg(counted(carrierRows, "carrier row", "carrier rows"),
+                 counted(static_cast<qsizetype>(all.size()), "SS block row", "SS block rows"),
+                 path));
 }
 
 // Enter belongs to the channel box; Escape closes, as in the other dialogs.

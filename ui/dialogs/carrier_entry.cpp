@@ -11,10 +11,8 @@
 namespace tarnvale {
 namespace {
 
-constexpr int kCancel = 0;
-constexpr int kBackspace = 8;
-constexpr int kEnter = 13;
-constexpr int kEscape = 27;
+using namespace keycode;
+
 constexpr int kMaxTypedLength = 7;  // NR-ARFCNs run to 3279165
 
 }  // namespace

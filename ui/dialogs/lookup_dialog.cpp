@@ -5,7 +5,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QFile>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -27,15 +26,12 @@
 #include "ui/dialogs/lookup_results.h"
 #include "ui/toolkit/alerts.h"
 #include "ui/toolkit/fonts.h"
+#include "ui/toolkit/saved_text.h"
 
 namespace tarnvale {
 namespace {
 
 constexpr double kLargestToleranceKhz = 10000;
-
-QString plural(qsizetype count, const char* one, const char* many) {
-    return QString("%1 %2").arg(count).arg(count == 1 ? one : many);
-}
 
 std::optional<Format> formatChosen(const QComboBox* box) {
     const int index = box->currentIndex() - 1;  // "All formats" comes first
@@ -184,7 +180,7 @@ void LookupDialog::lookUp() {
             lblLookupStatus_->setText(found == 0
                                           ? QString("No band has channel %1").arg(query.channel)
                                           : QString("%1 for channel %2")
-                                                .arg(plural(found, "band", "bands"))
+                                                .arg(counted(found, "band", "bands"))
                                                 .arg(query.channel));
             break;
         }
@@ -202,7 +198,7 @@ void LookupDialog::lookUp() {
                 found == 0
                     ? "No carrier at " + at + (beyond ? highest : QString())
                     : QString("%1 %2 %3")
-                          .arg(plural(found, "carrier", "carriers"),
+                          .arg(counted(found, "carrier", "carriers"),
                                khz == 0 ? "at" : "within " + numbers_.number(khz) + " kHz of", at);
             lblLookupStatus_->setText(beyond ? what
                                              : what + nearestElsewhere(query.frequencyMhz, format));
@@ -268,20 +264,11 @@ void LookupDialog::save() {
     }
     std::vector<int> all(static_cast<std::size_t>(results_.rowCount()));
     std::iota(all.begin(), all.end(), 0);
-    const std::string csv = results_.csv(all);
-    QFile file(path);
-    const bool saved = file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                       file.write(csv.data(), static_cast<qint64>(csv.size())) ==
-                           static_cast<qint64>(csv.size()) &&
-                       file.flush();
-    if (!saved) {
-        alerts_.warn(
-            QString("The results could not be saved to %1: %2").arg(path, file.errorString()),
-            "Save Results");
+    if (!saveText(path, results_.csv(all), alerts_)) {
         return;
     }
     lblLookupStatus_->setText(
-        QString("Saved %1 to %2").arg(plural(results_.rowCount(), "row", "rows"), path));
+        QString("Saved %1 to %2").arg(counted(results_.rowCount(), "row", "rows"), path));
 }
 
 // Enter on a row chooses it rather than pressing a button.

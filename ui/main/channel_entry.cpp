@@ -9,9 +9,8 @@
 namespace tarnvale {
 namespace {
 
-constexpr int kCancel = 0;
-constexpr int kBackspace = 8;
-constexpr int kEnter = 13;
+using namespace keycode;
+
 constexpr int kMaxTypedLength = 5;
 
 }  // namespace

@@ -4,16 +4,10 @@
 #include <QWheelEvent>
 
 namespace tarnvale {
-namespace {
-
-constexpr int kEnter = 13;
-
-}  // namespace
-
 int typedCharacterCode(const QKeyEvent& event) {
     const int key = event.key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        return kEnter;
+        return keycode::kEnter;
     }
     const bool control = event.modifiers().testFlag(Qt::ControlModifier) &&
                          !event.modifiers().testFlag(Qt::AltModifier);

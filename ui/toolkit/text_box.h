@@ -5,6 +5,14 @@
 
 namespace tarnvale {
 
+// Character codes a key press handler sees, and 0 to cancel the character.
+namespace keycode {
+inline constexpr int kCancel = 0;
+inline constexpr int kBackspace = 8;
+inline constexpr int kEnter = 13;
+inline constexpr int kEscape = 27;
+}  // namespace keycode
+
 // A line edit that offers each typed character to a handler before inserting it, and reports
 // clicks. The handler gets the character code by reference; setting it to 0 cancels the
 // character. The Up and Down arrows and the mouse wheel ask for a step instead; other keys that
