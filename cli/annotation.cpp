@@ -88,8 +88,7 @@ std::string Annotator::nothingText(Channel number) const {
         return std::string(first.formatName()) + " \"" + std::string(first.name()) +
                "\" has no channel " + channelText(number) + asWhat;
     }
-    return "no " + std::string(first.formatName()) + " band has channel " + channelText(number) +
-           asWhat;
+    return noBandHasChannelText(number, first.format()) + asWhat;
 }
 
 }  // namespace tarnvale::cli

@@ -36,12 +36,6 @@ void carrierTable(const Request& request, std::optional<BandRef> band, report::S
     });
 }
 
-std::string nothingHasChannelText(Channel channel, std::optional<Format> format) {
-    const std::string bands =
-        format ? "no " + std::string(formatName(*format)) + " band" : "no band of any format";
-    return bands + " has channel " + channelText(channel);
-}
-
 }  // namespace
 
 // Channels that are fine are printed even when others are not, so nothing is lost to one typo.
@@ -105,7 +99,7 @@ void lookupCommand(const Request& request, report::Sink& out, Diagnostics& diagn
         }
         const auto records = lookupChannel(*channel, format);
         if (records.empty()) {
-            diagnostics.warning(nothingHasChannelText(*channel, format));
+            diagnostics.warning(noBandHasChannelText(*channel, format));
         }
         for (const auto& record : records) {
             rows.write(record);

@@ -7,6 +7,7 @@
 #include "engine/band_table.h"
 #include "engine/channel_list.h"
 #include "engine/conversion.h"
+#include "engine/number_text.h"
 
 namespace tarnvale {
 namespace {
@@ -133,6 +134,12 @@ std::vector<ChannelRecord> lookupChannel(Channel number, std::optional<Format> f
         found.insert(found.end(), records.begin(), records.end());
     });
     return found;
+}
+
+std::string noBandHasChannelText(Channel number, std::optional<Format> format) {
+    const std::string bands =
+        format ? "no " + std::string(formatName(*format)) + " band" : "no band of any format";
+    return bands + " has channel " + channelText(number);
 }
 
 std::vector<NumberCarrier> numberCarriers(Channel number, std::span<const BandRef> bands,

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "engine/carrier_search.h"
@@ -12,6 +13,10 @@ namespace tarnvale {
 // Every band, of every format or of one, that has `number` as a downlink or an uplink channel,
 // in catalogue order.
 std::vector<ChannelRecord> lookupChannel(Channel number, std::optional<Format> format = {});
+
+// Why lookupChannel found nothing: "no band of any format has channel 65535", "no LTE band has
+// channel 65535".
+std::string noBandHasChannelText(Channel number, std::optional<Format> format = {});
 
 // Which carrier of a channel number is asked for: its downlink, its uplink, or either (the
 // downlink where a band has both).

@@ -102,12 +102,14 @@ void CarrierDialog::showCarrier() {
     ssbRows_->setRows(nr ? ssbPositions(c) : std::vector<SsbPosition>{});
     tblSsb_->setVisible(nr);
     tblSsb_->resizeColumnsToContents();
-    if (ssbRows_->rowCount() > 0) {
-        tblSsb_->selectRow(0);
-    }
     lblCarrierStatus_->clear();
     cmdCarrierSave_->setEnabled(true);
-    showPicture();
+    // New rows come unselected; choosing the first draws the picture, through its selection.
+    if (ssbRows_->rowCount() > 0) {
+        tblSsb_->selectRow(0);
+    } else {
+        showPicture();
+    }
 }
 
 void CarrierDialog::showNoCarrier(const QString& why) {
