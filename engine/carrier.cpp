@@ -388,10 +388,6 @@ std::optional<CarrierShape> narrowestShapeAt(BandRef band, Channel channel) {
     return std::nullopt;
 }
 
-BandwidthCarrier validCarrier(BandRef band, Channel listed, const CarrierShape& shape) {
-    return carrierOf(band, *band.plan<ArfcnPlan>(), listed, shape);
-}
-
 Reading<BandwidthCarrier> carrierAt(BandRef band, Channel channel, const CarrierShape& shape) {
     const auto* plan = band.plan<ArfcnPlan>();
     if (plan == nullptr) {

@@ -84,7 +84,4 @@ Reading<BandwidthCarrier> carrierAt(BandRef band, Channel channel, const Carrier
 // the channel, a downlink or uplink number, is valid; nullopt where none is.
 std::optional<CarrierShape> narrowestShapeAt(BandRef band, Channel channel);
 
-// The carrier at a channel of carrierChannels(band, shape).
-BandwidthCarrier validCarrier(BandRef band, Channel listed, const CarrierShape& shape);
-
 }  // namespace tarnvale
