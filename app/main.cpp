@@ -3,10 +3,7 @@
 #include <string_view>
 
 #include "engine/version.h"
-#include "ui/main/main_window.h"
-#include "ui/toolkit/application_setup.h"
-#include "ui/toolkit/fonts.h"
-#include "ui/toolkit/qt_alerts.h"
+#include "ui/main/program.h"
 
 namespace {
 
@@ -39,14 +36,9 @@ int main(int argc, char** argv) {
         return 0;
     }
     QApplication app(argc, argv);
-    tarnvale::setApplicationIdentity();
-    tarnvale::installStartupStyle();
-    tarnvale::installFontSubstitutions();
-
-    tarnvale::QtAlerts alerts;
-    tarnvale::MainWindow window(alerts);
-    alerts.setParentWindow(&window);
-    QObject::connect(&window, &tarnvale::MainWindow::programEnded, &app, &QApplication::quit);
-    window.Form_Load();
+    tarnvale::Program program;
+    QObject::connect(&program.window(), &tarnvale::MainWindow::programEnded, &app,
+                     &QApplication::quit);
+    program.start();
     return QApplication::exec();
 }

@@ -7,13 +7,10 @@
 #include "engine/channel_list.h"
 #include "engine/nr_raster.h"
 #include "engine/number_text.h"
+#include "engine/subcarriers.h"
 
 namespace tarnvale {
 namespace {
-
-constexpr std::int32_t kUmtsBandwidthKhz = 5000;
-// TS 38.331 offsetToCarrier: INTEGER (0..2199).
-constexpr std::int32_t kLargestOffsetToCarrier = 2199;
 
 std::string megahertz(std::int64_t khz) {
     return numberText(static_cast<double>(khz) / 1000.0, ".");
@@ -142,10 +139,8 @@ CarrierSide sideAt(const CarrierRuns& runs, Channel channel, const CarrierShape&
     const std::int64_t half = shape.bandwidthKhz / 2;
     CarrierSide side{channel, centre, centre - half, centre + half, std::nullopt};
     if (nr) {
-        // TS 38.104 clause 5.4.2.2: F_REF is subcarrier 0 of resource block N_RB / 2 (subcarrier
-        // 6 of floor(N_RB / 2) for an odd N_RB), so the lowest subcarrier lies 6 N_RB below it.
-        const std::int64_t lowest = centre - 6 * std::int64_t{*resourceBlocks} * shape.scsKhz;
-        side.pointAKhz = lowest - 12 * std::int64_t{shape.offsetToCarrier} * shape.scsKhz;
+        side.pointAKhz = pointAKhz(lowestSubcarrierKhz(centre, *resourceBlocks, shape.scsKhz),
+                                   shape.offsetToCarrier, shape.scsKhz);
     }
     return side;
 }
@@ -196,9 +191,7 @@ std::string whyNot(BandRef band, const ArfcnPlan& plan, Channel channel, const C
                    const ChannelSet& valid) {
     const std::string size = megahertz(shape.bandwidthKhz) + " MHz";
     if (valid.empty()) {
-        const auto [low, high] = listedEdges(plan);
-        return "no " + size + " carrier fits " + bandName(band) + " (" + megahertz(low) + " to " +
-               megahertz(high) + " MHz)";
+        return noValidChannelText(band, shape);
     }
     if (const auto* listed = listedForBandwidth(plan, shape.bandwidthKhz)) {
         return "channel " + channelText(channel) + " is not one " + bandName(band) +
@@ -275,6 +268,16 @@ std::string noBandwidthText(BandRef band) {
            " has no channel bandwidth here: no copy of TS 38.101-1 Table 5.3.5-1 found gives one";
 }
 
+std::string noValidChannelText(BandRef band, const CarrierShape& shape) {
+    const auto* plan = band.plan<ArfcnPlan>();
+    if (plan == nullptr) {
+        return bandName(band) + " has no channel bandwidths";
+    }
+    const auto [low, high] = listedEdges(*plan);
+    return "no " + megahertz(shape.bandwidthKhz) + " MHz carrier fits " + bandName(band) + " (" +
+           megahertz(low) + " to " + megahertz(high) + " MHz)";
+}
+
 std::optional<CarrierKind> carrierKind(BandRef band) {
     const auto* plan = band.plan<ArfcnPlan>();
     if (plan == nullptr || band.format() == Format::Umts) {
@@ -333,7 +336,8 @@ Reading<CarrierShape> carrierShape(BandRef band, std::int32_t bandwidthKhz,
     if (offsetToCarrier < 0 || offsetToCarrier > kLargestOffsetToCarrier ||
         (offsetToCarrier != 0 && band.format() != Format::Nr)) {
         return {std::nullopt, band.format() == Format::Nr
-                                  ? "the offset to carrier is 0 to 2199 resource blocks"
+                                  ? "the offset to carrier is 0 to " +
+                                        channelText(kLargestOffsetToCarrier) + " resource blocks"
                                   : "only NR carriers have an offset to carrier"};
     }
     const auto all = everyBandwidth(*plan);
@@ -388,6 +392,35 @@ std::optional<CarrierShape> narrowestShapeAt(BandRef band, Channel channel) {
     return std::nullopt;
 }
 
+std::optional<KhzSpan> bandExtent(BandRef band, Direction direction) {
+    const auto* plan = band.plan<ArfcnPlan>();
+    if (plan == nullptr) {
+        return std::nullopt;
+    }
+    const bool down = direction == Direction::Downlink;
+    const auto& runs = down ? plan->downlink : plan->uplink;
+    if (runs.empty()) {
+        return std::nullopt;
+    }
+    const auto& e = plan->edges;
+    const KhzSpan edges = down ? KhzSpan{e.downlinkLowKhz, e.downlinkHighKhz}
+                               : KhzSpan{e.uplinkLowKhz, e.uplinkHighKhz};
+    if (edges.highKhz > edges.lowKhz) {
+        return edges;
+    }
+    KhzSpan span{runs.front().khzOf(runs.front().numbers.first),
+                 runs.front().khzOf(runs.front().numbers.first)};
+    for (const auto& run : runs) {
+        span.lowKhz = std::min(span.lowKhz, run.khzOf(run.numbers.first));
+        span.highKhz = std::max(span.highKhz, run.khzOf(run.numbers.last));
+    }
+    return KhzSpan{span.lowKhz - kUmtsBandwidthKhz / 2, span.highKhz + kUmtsBandwidthKhz / 2};
+}
+
+const CarrierSide& listedSide(const BandwidthCarrier& carrier) {
+    return carrier.downlink ? *carrier.downlink : *carrier.uplink;
+}
+
 Reading<BandwidthCarrier> carrierAt(BandRef band, Channel channel, const CarrierShape& shape) {
     const auto* plan = band.plan<ArfcnPlan>();
     if (plan == nullptr) {
@@ -402,8 +435,8 @@ Reading<BandwidthCarrier> carrierAt(BandRef band, Channel channel, const Carrier
         return {std::nullopt, whyNot(band, *plan, *listed.value, shape, valid)};
     }
     auto carrier = carrierOf(band, *plan, *listed.value, shape);
-    const auto& side = carrier.downlink ? carrier.downlink : carrier.uplink;
-    if (side->pointAKhz && *side->pointAKhz < 0) {
+    const auto& side = listedSide(carrier);
+    if (side.pointAKhz && *side.pointAKhz < 0) {
         return {std::nullopt, "an offset to carrier of " + channelText(shape.offsetToCarrier) +
                                   " resource blocks puts Point A below 0 MHz"};
     }

@@ -18,6 +18,12 @@ namespace tarnvale {
 // The formats whose carriers have a channel bandwidth, in catalogue order.
 inline constexpr std::array<Format, 3> kBandwidthFormats = {Format::Lte, Format::Nr, Format::Umts};
 
+// A UMTS carrier is 5 MHz wide (TS 25.101 clause 5.3).
+inline constexpr std::int32_t kUmtsBandwidthKhz = 5000;
+// TS 38.331 offsetToCarrier and offsetToPointA: INTEGER (0..2199).
+inline constexpr std::int32_t kLargestOffsetToCarrier = 2199;
+inline constexpr std::int32_t kLargestOffsetToPointA = 2199;
+
 // What a carrier is besides its channel: its channel bandwidth, its subcarrier spacing (15 kHz
 // for LTE, none for UMTS) and, for NR, the resource blocks from Point A to its lowest
 // subcarrier (offsetToCarrier, for its downlink and uplink alike).
@@ -58,6 +64,9 @@ Reading<CarrierShape> carrierShape(BandRef band, std::int32_t bandwidthKhz,
 // where there is such a note. Downlink numbers, or uplink numbers of an SUL band.
 ChannelSet carrierChannels(BandRef band, const CarrierShape& shape);
 
+// Why no channel of the band holds a carrier of that shape, where carrierChannels() is empty.
+std::string noValidChannelText(BandRef band, const CarrierShape& shape);
+
 // One direction of a carrier, in kHz.
 struct CarrierSide {
     Channel channel;
@@ -76,6 +85,21 @@ struct BandwidthCarrier {
     // is downlink-only), or an SUL carrier.
     std::optional<CarrierSide> uplink;
 };
+
+// Frequencies from lowKhz to highKhz.
+struct KhzSpan {
+    std::int64_t lowKhz;
+    std::int64_t highKhz;
+};
+
+// The stretch of a band's direction that its carriers must lie in: its edges; for a UMTS band,
+// whose row lists none, the span of its carriers widened by half a carrier. nullopt for a
+// direction the band lacks (a TDD band's uplink is its downlink).
+std::optional<KhzSpan> bandExtent(BandRef band, Direction direction);
+
+// The side a carrier is listed by and drawn magnified: its downlink, or a supplementary uplink
+// carrier's uplink.
+const CarrierSide& listedSide(const BandwidthCarrier& carrier);
 
 // The carrier of that shape on a downlink or uplink channel of the band, or why it is none.
 Reading<BandwidthCarrier> carrierAt(BandRef band, Channel channel, const CarrierShape& shape);

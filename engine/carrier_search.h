@@ -8,9 +8,6 @@
 
 namespace tarnvale {
 
-// A carrier's direction: the downlink (forward, base station to mobile) or the uplink (reverse).
-enum class Direction { Downlink, Uplink };
-
 struct CarrierMatch {
     BandRef band;
     // The place of `channel` in the ascending list of its direction; for a classic band, in the

@@ -32,6 +32,9 @@ enum class Duplex : std::uint8_t {
 
 std::string_view duplexName(Duplex duplex);
 
+// A carrier's direction: the downlink (forward, base station to mobile) or the uplink (reverse).
+enum class Direction { Downlink, Uplink };
+
 enum class NameMatch { Exact, IgnoreCase };
 
 std::optional<Format> findFormat(std::string_view name, NameMatch match = NameMatch::Exact);

@@ -5,12 +5,10 @@
 
 #include "engine/nr_raster.h"
 #include "engine/run_union.h"
+#include "engine/subcarriers.h"
 
 namespace tarnvale {
 namespace {
-
-// TS 38.331 offsetToPointA: INTEGER (0..2199).
-constexpr int kLargestOffsetToPointA = 2199;
 
 struct Grid {
     std::int64_t commonScsKhz;  // the common resource grid's subcarrier spacing
@@ -37,7 +35,7 @@ std::vector<SsbPosition> ssbPositions(const BandwidthCarrier& carrier) {
     }
     const auto& side = *carrier.downlink;
     const std::int64_t scs = carrier.shape.scsKhz;
-    const std::int64_t lowest = side.centreKhz - 6 * std::int64_t{*carrier.resourceBlocks} * scs;
+    const std::int64_t lowest = lowestSubcarrierKhz(side.centreKhz, *carrier.resourceBlocks, scs);
     const std::int64_t highest = lowest + (12 * std::int64_t{*carrier.resourceBlocks} - 1) * scs;
     const Grid grid = gridOf(carrier);
     const std::int64_t crbKhz = 12 * grid.commonScsKhz;
@@ -48,8 +46,8 @@ std::vector<SsbPosition> ssbPositions(const BandwidthCarrier& carrier) {
         for (std::size_t k = 0; k < range.gscn.count(); ++k) {
             const Channel gscn = range.gscn.at(k);
             const std::int64_t ssRef = *gscnKhz(gscn);
-            const std::int64_t first = ssRef - 120 * std::int64_t{range.scsKhz};
-            const std::int64_t last = ssRef + 119 * std::int64_t{range.scsKhz};
+            const std::int64_t first = ssbFirstSubcarrierKhz(ssRef, range.scsKhz);
+            const std::int64_t last = first + (kSsbSubcarriers - 1) * std::int64_t{range.scsKhz};
             const std::int64_t fromPointA = first - *side.pointAKhz;
             if (first < lowest || last > highest || fromPointA < 0) {
                 continue;

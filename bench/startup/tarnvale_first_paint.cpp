@@ -3,19 +3,12 @@
 #include <QApplication>
 
 #include "first_paint.h"
-#include "ui/main/main_window.h"
-#include "ui/toolkit/application_setup.h"
-#include "ui/toolkit/fonts.h"
-#include "ui/toolkit/qt_alerts.h"
+#include "ui/main/program.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    tarnvale::setApplicationIdentity();
-    tarnvale::installStartupStyle();
-    tarnvale::installFontSubstitutions();
-    tarnvale::QtAlerts alerts;
-    tarnvale::MainWindow window(alerts);
-    tarnvale::bench::exitAfterFirstPaint(&window);
-    window.Form_Load();
+    tarnvale::Program program;
+    tarnvale::bench::exitAfterFirstPaint(&program.window());
+    program.start();
     return QApplication::exec();
 }

@@ -15,6 +15,7 @@
 #include "engine/band_table.h"
 #include "engine/carrier.h"
 #include "engine/ssb.h"
+#include "engine/subcarriers.h"
 #include "main_window_fixture.h"
 #include "ui/dialogs/carrier_dialog.h"
 #include "ui/spectrum/carrier_geometry.h"
@@ -249,23 +250,27 @@ TEST_F(CarrierWindow, TheSsTableAndThePictureShowTheEnginesPositions) {
     auto* picture = part<CarrierPicture>("picCarrier");
     const double low = picture->zoomLowMhz();
     const double high = picture->zoomHighMhz();
-    const auto xOf = [&](std::int64_t khz) {
+    const auto xOf = [&](double khz) {
         return kPictureScaleLeft + (khz / 1000.0 - low) / (high - low) * kPictureScaleWidth;
     };
     const auto marks = picture->findChild<PaintedMarks*>("marksSsb")->xs();
     ASSERT_EQ(marks.size(), static_cast<qsizetype>(positions.size()));
     for (std::size_t i = 0; i < positions.size(); ++i) {
-        EXPECT_NEAR(marks[static_cast<qsizetype>(i)], xOf(positions[i].ssRefKhz), 0.5);
+        EXPECT_NEAR(marks[static_cast<qsizetype>(i)],
+                    xOf(static_cast<double>(positions[i].ssRefKhz)), 0.5);
     }
-    // Choosing a row fills that block, centred on its SS_REF.
+    // Choosing a row fills the band that block occupies.
     table->setFocus();
     table->selectRow(2);
     auto* chosen = picture->findChild<PaintedShape*>("shpSsbSelected");
     EXPECT_TRUE(chosen->isVisible());
-    EXPECT_NEAR(chosen->left() + chosen->width() / 2, xOf(positions[2].ssRefKhz), 0.5);
+    const auto occupied = ssbOccupiedBand(positions[2].ssRefKhz, positions[2].scsKhz);
+    EXPECT_NEAR(chosen->left(), xOf(static_cast<double>(occupied.lowHz) / 1000), 0.5);
+    EXPECT_NEAR(chosen->left() + chosen->width(), xOf(static_cast<double>(occupied.highHz) / 1000),
+                0.5);
     EXPECT_EQ(table->model()->index(2, 0).data().toInt(), positions[2].gscn);
     auto* pointA = picture->findChild<PaintedLine*>("linePointA");
-    EXPECT_NEAR(pointA->x1(), xOf(*carrier.downlink->pointAKhz), 0.5);
+    EXPECT_NEAR(pointA->x1(), xOf(static_cast<double>(*carrier.downlink->pointAKhz)), 0.5);
 }
 
 TEST_F(CarrierWindow, EachDuplexModeHasItsRowsInThePicture) {

@@ -13,15 +13,19 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <numeric>
 
+#include "engine/band_table.h"
 #include "engine/format.h"
+#include "engine/number_text.h"
 #include "ui/spectrum/carrier_picture.h"
 #include "ui/toolkit/alerts.h"
+#include "ui/toolkit/channel_keys.h"
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/saved_text.h"
 #include "ui/toolkit/text_box.h"
@@ -29,7 +33,9 @@
 namespace tarnvale {
 namespace {
 
-constexpr int kLargestOffsetToCarrier = 2199;
+using namespace keycode;
+
+constexpr int kMaxTypedLength = 7;  // NR-ARFCNs run to 3279165
 
 QLabel* resultLabel(const char* name, const char* accessibleName, QWidget* parent) {
     auto* label = new QLabel(parent);
@@ -64,7 +70,7 @@ CarrierDialog::CarrierDialog(Alerts& alerts, QWidget* parent)
         return QFileDialog::getSaveFileName(this, "Save Results", "carrier.csv",
                                             "CSV files (*.csv);;All files (*)");
     };
-    formatChosen();
+    showChoice();
     txtCarrierChannel_->setFocus();
 }
 
@@ -178,49 +184,156 @@ QGroupBox* CarrierDialog::buildResults() {
 }
 
 void CarrierDialog::connectControls() {
-    connect(cboCarrierFormat_, &QComboBox::currentIndexChanged, this, &CarrierDialog::formatChosen);
-    connect(cboCarrierBand_, &QComboBox::activated, this, &CarrierDialog::bandChosen);
-    connect(cboBandwidth_, &QComboBox::activated, this, &CarrierDialog::bandwidthChosen);
-    connect(cboScs_, &QComboBox::activated, this, &CarrierDialog::shapeChosen);
-    connect(spnOffsetToCarrier_, &QSpinBox::valueChanged, this, &CarrierDialog::shapeChosen);
+    connect(cboCarrierFormat_, &QComboBox::activated, this, [this](int index) {
+        choice_.chooseFormat(kBandwidthFormats[static_cast<std::size_t>(index)]);
+        showChoice();
+    });
+    connect(cboCarrierBand_, &QComboBox::activated, this, [this](int index) {
+        choice_.chooseBand(bandsOf(choice_.format())[static_cast<std::size_t>(index)]);
+        showChoice();
+    });
+    connect(cboBandwidth_, &QComboBox::activated, this, [this] {
+        choice_.chooseBandwidth(cboBandwidth_->currentData().toInt());
+        showChoice();
+    });
+    connect(cboScs_, &QComboBox::activated, this, [this] {
+        choice_.chooseSpacing(cboScs_->currentData().toInt());
+        showChoice();
+    });
+    connect(spnOffsetToCarrier_, &QSpinBox::valueChanged, this, [this](int rbs) {
+        choice_.chooseOffsetToCarrier(rbs);
+        showChoice();
+    });
     txtCarrierChannel_->setKeyPressHandler([this](int& keyAscii) { channelKeyPress(keyAscii); });
-    connect(txtCarrierChannel_, &TextBox::stepRequested, this, &CarrierDialog::step);
+    connect(txtCarrierChannel_, &TextBox::stepRequested, this,
+            [this](int direction) { stepped(choice_.step(direction)); });
     connect(tblSsb_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CarrierDialog::showPicture);
     connect(cmdCarrierSave_, &QPushButton::clicked, this, &CarrierDialog::save);
 }
 
 void CarrierDialog::showChannel(BandRef band, Channel channel) {
-    const auto format = std::ranges::find(kBandwidthFormats, band.format());
-    if (format == kBandwidthFormats.end()) {
+    choice_.showChannel(band, channel);
+    showChoice();
+}
+
+// The lists as the choice has them, filled without signalling a choice of their own.
+void CarrierDialog::showChoice() {
+    const auto fill = [](QComboBox* box, const auto& values, const auto& text, auto current) {
+        const QSignalBlocker quiet(box);
+        box->clear();
+        for (const auto value : values) {
+            box->addItem(text(value), value);
+        }
+        box->setCurrentIndex(box->findData(current));
+    };
+    const auto format = std::ranges::find(kBandwidthFormats, choice_.format());
+    {
+        const QSignalBlocker quiet(cboCarrierFormat_);
+        cboCarrierFormat_->setCurrentIndex(static_cast<int>(format - kBandwidthFormats.begin()));
+    }
+    std::vector<int> bands(bandsOf(choice_.format()).size());
+    std::iota(bands.begin(), bands.end(), 0);
+    const auto& all = bandsOf(choice_.format());
+    const auto band = std::ranges::find(all, choice_.band()) - all.begin();
+    fill(
+        cboCarrierBand_, bands,
+        [&all](int i) { return toQString(all[static_cast<std::size_t>(i)].name()); },
+        static_cast<int>(band));
+    fill(
+        cboBandwidth_, choice_.bandwidths(),
+        [this](std::int32_t khz) { return numbers_.number(khz / 1000.0) + " MHz"; },
+        choice_.bandwidthKhz());
+    cboBandwidth_->setEnabled(cboBandwidth_->count() > 1);
+    fill(
+        cboScs_, choice_.spacings(), [](std::int32_t scs) { return QString("%1 kHz").arg(scs); },
+        choice_.scsKhz());
+    cboScs_->setEnabled(choice_.choosesSpacing());
+    {
+        const QSignalBlocker quiet(spnOffsetToCarrier_);
+        spnOffsetToCarrier_->setValue(choice_.offsetToCarrier());
+        spnOffsetToCarrier_->setEnabled(choice_.format() == Format::Nr);
+    }
+    if (!choice_.channels().empty()) {
+        txtCarrierChannel_->setText(toQString(channelText(choice_.channels().at(choice_.index()))));
+    }
+    if (choice_.carrier()) {
+        showCarrier();
+    } else {
+        showNoCarrier();
+    }
+}
+
+void CarrierDialog::channelKeyPress(int& keyAscii) {
+    const ChannelKey key = channelKeyOf(keyAscii);
+    if (key == ChannelKey::Backspace || key == ChannelKey::Escape) {
+        return;  // Escape goes on to the window, which closes
+    }
+    if (key == ChannelKey::Digit) {
+        if (txtCarrierChannel_->text().size() >= kMaxTypedLength &&
+            !txtCarrierChannel_->hasSelectedText()) {
+            keyAscii = kCancel;
+        }
         return;
     }
-    cboCarrierFormat_->setCurrentIndex(static_cast<int>(format - kBandwidthFormats.begin()));
-    cboCarrierBand_->setCurrentText(toQString(band.name()));
-    const auto shape = narrowestShapeAt(band, channel);
-    fillBandwidths(shape ? shape->bandwidthKhz : 0);
-    fillSpacings(shape ? shape->scsKhz : 0);
-    shapeChosen();
-    if (!shape_ || channels_.empty()) {
+    keyAscii = kCancel;
+    switch (key) {
+        case ChannelKey::Enter:
+            enterTypedChannel();
+            break;
+        case ChannelKey::Next:
+            stepped(choice_.step(+1));
+            break;
+        case ChannelKey::Previous:
+            stepped(choice_.step(-1));
+            break;
+        case ChannelKey::First:
+            stepped(choice_.goToFirst());
+            break;
+        case ChannelKey::Last:
+            stepped(choice_.goToLast());
+            break;
+        default:
+            break;
+    }
+}
+
+// A number that is no valid carrier is refused with the reason, which names the nearest valid
+// channel, and the channel shown before comes back.
+void CarrierDialog::enterTypedChannel() {
+    if (choice_.channels().empty()) {
+        alerts_.beep();
         return;
     }
-    if (const auto carrier = carrierAt(band, channel, *shape_).value) {
-        const auto& side = carrier->downlink ? carrier->downlink : carrier->uplink;
-        showListed(*channels_.indexOf(side->channel));
-    } else if (const auto nearest = channels_.nearest(channel)) {
-        showListed(*channels_.indexOf(*nearest));
+    const QString text = txtCarrierChannel_->text();
+    if (!text.isEmpty()) {
+        if (const auto problem = choice_.enterChannel(text.toStdString())) {
+            alerts_.warn(toQString(*problem), "Invalid Channel");
+        }
+    }
+    showChoice();
+    txtCarrierChannel_->setFocus();
+    txtCarrierChannel_->selectAll();
+}
+
+// A step past either end beeps; the first and last beep only where there is no channel.
+void CarrierDialog::stepped(bool moved) {
+    if (moved) {
+        showChoice();
+    } else {
+        alerts_.beep();
     }
 }
 
 void CarrierDialog::copyResults() {
-    if (carrier_) {
+    if (choice_.carrier()) {
         QApplication::clipboard()->setText(toQString(carrierCsv()));
     }
 }
 
 void CarrierDialog::save() {
     const QString path = savePath_();
-    if (path.isEmpty() || !carrier_) {
+    if (path.isEmpty() || !choice_.carrier()) {
         return;
     }
     std::vector<int> all(static_cast<std::size_t>(ssbRows_->rowCount()));

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "engine/carrier.h"
+#include "engine/carrier_choice.h"
 #include "engine/ssb.h"
 #include "report/ssb_columns.h"
 #include "ui/toolkit/locale_numbers.h"
@@ -47,24 +47,15 @@ class CarrierDialog : public QDialog {
     QGroupBox* buildResults();
     void connectControls();
 
-    // The lists, each filled from the choice above it, keeping what still fits.
-    void formatChosen();
-    void bandChosen();
-    void bandwidthChosen();
-    void shapeChosen();
-    void fillBandwidths(std::int32_t wantedKhz);
-    void fillSpacings(std::int32_t wantedKhz);
-    std::optional<BandRef> chosenBand() const;
-
-    // The channel box.
+    // The lists and the channel box, as the choice stands.
+    void showChoice();
     void channelKeyPress(int& keyAscii);
     void enterTypedChannel();
-    void step(int direction);
-    void showListed(std::size_t index);
+    void stepped(bool moved);
 
     // The results.
     void showCarrier();
-    void showNoCarrier(const QString& why);
+    void showNoCarrier();
     void showPicture();
     void copyResults();
     void save();
@@ -72,10 +63,7 @@ class CarrierDialog : public QDialog {
 
     Alerts& alerts_;
     LocaleNumbers numbers_;
-    std::optional<CarrierShape> shape_;
-    ChannelSet channels_;  // where a carrier of the shape is valid
-    std::size_t index_ = 0;
-    std::optional<BandwidthCarrier> carrier_;
+    CarrierChoice choice_;
     RowsModel<report::kSsbColumns>* ssbRows_;
     std::function<QString()> savePath_;
 

@@ -3,8 +3,8 @@
 #include <QPushButton>
 #include <QTableView>
 
-#include "engine/arfcn_plan.h"
 #include "engine/nr_raster.h"
+#include "engine/subcarriers.h"
 #include "report/carrier_columns.h"
 #include "report/rows.h"
 #include "report/sink.h"
@@ -15,9 +15,6 @@
 // picture.
 namespace tarnvale {
 namespace {
-
-// A UMTS band lists no edges: its carriers' span, widened by half a carrier, stands for them.
-constexpr std::int64_t kUmtsHalfCarrierKhz = 2500;
 
 QString mhz(const LocaleNumbers& numbers, std::int64_t khz) {
     return numbers.frequency(static_cast<double>(khz) / 1000);
@@ -38,32 +35,25 @@ QString pointAText(const LocaleNumbers& numbers, const CarrierSide& side) {
         .arg(mhz(numbers, *side.pointAKhz));
 }
 
-// A direction's range on the picture: its edges, or the span of its carriers.
-std::optional<KhzRange> rangeOf(const CarrierRuns& runs, std::int64_t lowEdge,
-                                std::int64_t highEdge) {
-    if (runs.empty()) {
-        return std::nullopt;
-    }
-    if (highEdge > lowEdge) {
-        return KhzRange{lowEdge, highEdge};
-    }
-    KhzRange span{runs.front().khzOf(runs.front().numbers.first),
-                  runs.front().khzOf(runs.front().numbers.first)};
-    for (const auto& run : runs) {
-        span.low = std::min(span.low, run.khzOf(run.numbers.first));
-        span.high = std::max(span.high, run.khzOf(run.numbers.last));
-    }
-    return KhzRange{span.low - kUmtsHalfCarrierKhz, span.high + kUmtsHalfCarrierKhz};
+std::optional<KhzRange> extentOf(BandRef band, Direction direction) {
+    const auto extent = bandExtent(band, direction);
+    return extent ? std::optional(KhzRange{extent->lowKhz, extent->highKhz}) : std::nullopt;
 }
 
 KhzRange edgesOf(const CarrierSide& side) {
     return {side.lowEdgeKhz, side.highEdgeKhz};
 }
 
+// The picture draws to the kilohertz.
+KhzRange khzOf(const HzSpan& span) {
+    return {span.lowHz / 1000, span.highHz / 1000};
+}
+
 }  // namespace
 
 void CarrierDialog::showCarrier() {
-    const auto& c = *carrier_;
+    const auto& c = *choice_.carrier();
+    const auto& channels = choice_.channels();
     const Duplex duplex = c.band.duplex();
     lblCarrierDl_->setText(c.downlink ? sideText(numbers_, *c.downlink)
                                       : "none: a supplementary uplink band");
@@ -77,7 +67,7 @@ void CarrierDialog::showCarrier() {
                                    : "none: a downlink-only carrier, its uplink pair would leave "
                                      "the band");
     }
-    const auto& main = c.downlink ? *c.downlink : *c.uplink;
+    const auto& main = listedSide(c);
     QString edges = edgesText(numbers_, main);
     if (c.downlink && c.uplink && duplex != Duplex::Tdd) {
         edges += ", uplink " + edgesText(numbers_, *c.uplink);
@@ -94,10 +84,10 @@ void CarrierDialog::showCarrier() {
     lblPointA_->setText(pointA);
     lblCarrierChannels_->setText(
         QString("%1 valid %2 for this carrier, %3 to %4; + and - step through them")
-            .arg(channels_.size())
-            .arg(channels_.size() == 1 ? "channel" : "channels")
-            .arg(channels_.at(0))
-            .arg(channels_.at(channels_.size() - 1)));
+            .arg(channels.size())
+            .arg(channels.size() == 1 ? "channel" : "channels")
+            .arg(channels.at(0))
+            .arg(channels.at(channels.size() - 1)));
     const bool nr = c.band.format() == Format::Nr && c.downlink;
     ssbRows_->setRows(nr ? ssbPositions(c) : std::vector<SsbPosition>{});
     tblSsb_->setVisible(nr);
@@ -112,43 +102,38 @@ void CarrierDialog::showCarrier() {
     }
 }
 
-void CarrierDialog::showNoCarrier(const QString& why) {
-    carrier_.reset();
+void CarrierDialog::showNoCarrier() {
     for (auto* label : {lblCarrierDl_, lblCarrierUl_, lblCarrierEdges_, lblPointA_}) {
         label->clear();
     }
     lblCarrierChannels_->clear();
     ssbRows_->setRows({});
-    lblCarrierStatus_->setText(why);
+    lblCarrierStatus_->setText(toQString(choice_.problem()));
     cmdCarrierSave_->setEnabled(false);
     showPicture();
 }
 
 void CarrierDialog::showPicture() {
-    const auto band = chosenBand();
-    if (!band) {
-        return;
-    }
-    const auto& plan = *band->plan<ArfcnPlan>();
-    const auto& e = plan.edges;
+    const BandRef band = choice_.band();
+    const Duplex duplex = band.duplex();
     CarrierView view;
-    view.downlinkBand = rangeOf(plan.downlink, e.downlinkLowKhz, e.downlinkHighKhz);
-    if (plan.duplex != Duplex::Tdd) {
-        view.uplinkBand = rangeOf(plan.uplink, e.uplinkLowKhz, e.uplinkHighKhz);
+    view.downlinkBand = extentOf(band, Direction::Downlink);
+    if (duplex != Duplex::Tdd) {
+        view.uplinkBand = extentOf(band, Direction::Uplink);
     }
-    if (carrier_) {
-        const auto& c = *carrier_;
-        const auto& main = c.downlink ? *c.downlink : *c.uplink;
+    if (const auto& carrier = choice_.carrier()) {
+        const auto& c = *carrier;
+        const auto& main = listedSide(c);
         if (c.downlink) {
             view.downlinkCarrier = edgesOf(*c.downlink);
         }
-        if (c.uplink && plan.duplex != Duplex::Tdd) {
+        if (c.uplink && duplex != Duplex::Tdd) {
             view.uplinkCarrier = edgesOf(*c.uplink);
         }
         view.channel = edgesOf(main);
         if (c.resourceBlocks) {
-            const std::int64_t half = std::int64_t{6} * *c.resourceBlocks * c.shape.scsKhz;
-            view.transmission = KhzRange{main.centreKhz - half, main.centreKhz + half};
+            view.transmission =
+                khzOf(transmissionBand(main.centreKhz, *c.resourceBlocks, c.shape.scsKhz));
         }
         view.pointA = main.pointAKhz;
         for (const auto& position : ssbRows_->rows()) {
@@ -157,23 +142,21 @@ void CarrierDialog::showPicture() {
         const auto chosen = tblSsb_->selectionModel()->selectedRows();
         if (!chosen.isEmpty()) {
             const auto& position = ssbRows_->row(chosen.front().row());
-            const std::int64_t half = std::int64_t{120} * position.scsKhz;
-            view.selectedSsb = KhzRange{position.ssRefKhz - half, position.ssRefKhz + half};
+            view.selectedSsb = khzOf(ssbOccupiedBand(position.ssRefKhz, position.scsKhz));
         }
     }
     const QString downlinkNote =
-        plan.duplex == Duplex::Sul ? "No downlink: a supplementary uplink band" : QString();
-    const QString uplinkNote =
-        plan.duplex == Duplex::Tdd   ? "TDD: the uplink shares the downlink's band"
-        : plan.duplex == Duplex::Sdl ? "No uplink: a supplementary downlink band"
-                                     : QString();
+        duplex == Duplex::Sul ? "No downlink: a supplementary uplink band" : QString();
+    const QString uplinkNote = duplex == Duplex::Tdd ? "TDD: the uplink shares the downlink's band"
+                               : duplex == Duplex::Sdl ? "No uplink: a supplementary downlink band"
+                                                       : QString();
     picCarrier_->showView(view, downlinkNote, uplinkNote);
 }
 
 std::string CarrierDialog::carrierCsv() const {
     report::StringSink sink;
     report::Rows<report::kCarrierColumns> rows(sink, {});
-    for (const auto& row : report::carrierRows(*carrier_)) {
+    for (const auto& row : report::carrierRows(*choice_.carrier())) {
         rows.write(row);
     }
     return sink.text();

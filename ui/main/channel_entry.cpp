@@ -4,6 +4,7 @@
 #include "engine/number_text.h"
 #include "ui/main/main_window.h"
 #include "ui/toolkit/alerts.h"
+#include "ui/toolkit/channel_keys.h"
 #include "ui/toolkit/text_box.h"
 
 namespace tarnvale {
@@ -20,29 +21,37 @@ void MainWindow::txtChan_Click() {
 }
 
 void MainWindow::txtChan_KeyPress(int& keyAscii) {
-    const int key = keyAscii;
-    if (key == kEnter) {
-        keyAscii = kCancel;
-        enterTypedChannel();
-    } else if (key == '+' || key == '=') {
-        keyAscii = kCancel;
-        stepChannel(+1);
-    } else if (key == '-') {
-        keyAscii = kCancel;
-        stepChannel(-1);
-    } else if (key == kBackspace) {
+    const ChannelKey key = channelKeyOf(keyAscii);
+    if (key == ChannelKey::Backspace) {
         return;
-    } else if (key < '0' || key > '9') {
-        keyAscii = kCancel;
-        if (key == 'T' || key == 't') {
+    }
+    if (key == ChannelKey::Digit) {
+        if (c_.txtChan->text().size() >= kMaxTypedLength) {
+            keyAscii = kCancel;  // counted whatever part of the text is selected
+        }
+        return;
+    }
+    keyAscii = kCancel;
+    switch (key) {
+        case ChannelKey::Enter:
+            enterTypedChannel();
+            break;
+        case ChannelKey::Next:
+            stepChannel(+1);
+            break;
+        case ChannelKey::Previous:
+            stepChannel(-1);
+            break;
+        case ChannelKey::Last:
             c_.sbFreq->setValue(c_.sbFreq->maximum());
             CalculateFrequencies();
-        } else if (key == 'B' || key == 'b') {
+            break;
+        case ChannelKey::First:
             c_.sbFreq->setValue(0);
             CalculateFrequencies();
-        }
-    } else if (c_.txtChan->text().size() >= kMaxTypedLength) {
-        keyAscii = kCancel;  // counted whatever part of the text is selected
+            break;
+        default:
+            break;
     }
 }
 
