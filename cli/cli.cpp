@@ -2,137 +2,27 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
-#include <array>
+#include <deque>
 #include <memory>
 #include <utility>
 #include <vector>
 
-#include "engine/gscn.h"
-#include "engine/version.h"
+#include "cli/help.h"
 
 namespace tarnvale::cli {
 namespace {
 
-constexpr std::string_view kDescription =
-    "Cellular radio channel calculator: channel numbers to carrier frequencies and back for\n"
-    "CDMA, GSM, WCDMA, IS-136, AMPS, LTE, NR and UMTS. Output is CSV with a header line and\n"
-    "\".\" as decimal separator, or JSON Lines with --json.";
-
-constexpr std::string_view kExitStatus =
-    "A lone - in place of a list of values (CHANNEL..., FREQUENCY_MHZ..., NUMBER...) reads\n"
-    "them from standard input, separated by whitespace, commas or line ends, and answers each\n"
-    "as it arrives; a message about one names its line.\n"
-    "Exit status: 0 on success; 1 when lookup or find finds nothing for a value, annotate\n"
-    "leaves a row unannotated, or the output cannot be written (a closed pipe ends the program\n"
-    "quietly); 2 on bad input, which outweighs 1. Each problem is a line on standard error.\n"
-    "FORMAT and BAND match in any letter case; a band's number alone will do (\"3\" for LTE\n"
-    "\"Band 3\", \"78\" for NR \"n78\", \"3\" or \"III\" for UMTS \"Band III\"). Quote names with\n"
-    "spaces, e.g. tarnvale-cli convert CDMA \"Cell 800\" 991. `--` ends the options.";
-
-std::string versionText() {
-    return "tarnvale-cli " + std::string(kVersion);
-}
-
-std::string commandList() {
-    std::string text = "Commands:\n";
-    for (const auto& command : commandTable()) {
-        std::string usage = "  " + std::string(command.name) + " " + std::string(command.usage);
-        usage.resize(std::max<std::size_t>(usage.size() + 2, 34), ' ');
-        text += usage + std::string(command.summary) + "\n";
-    }
-    return text + "\n" + std::string(kExitStatus);
-}
-
-std::string columnList(const Command& command) {
-    std::string text = "Columns: ";
-    for (const auto& name : command.columns) {
-        text += std::string(name) + (&name == &command.columns.back() ? "\n" : ",");
-    }
-    return text;
-}
-
-// What the columns hold, ending with the columns of the command's other row kind.
-std::string detailsOf(const Command& command) {
-    std::string text(command.details);
-    for (const auto& name : command.otherColumns) {
-        text += &name == &command.otherColumns.front() ? "\n" : ", ";
-        text += name;
-    }
-    return command.otherColumns.empty() ? text : text + ".";
-}
-
-// The positional names of a usage such as "[FORMAT [BAND]]" or "FORMAT BAND CHANNEL...".
-std::vector<std::string> positionalNames(std::string_view usage) {
-    std::vector<std::string> names;
-    std::string name;
-    for (const char c : std::string(usage) + " ") {
-        if (c == ' ' && !name.empty()) {
-            names.push_back(name);
-            name.clear();
-        } else if (c != ' ' && c != '[' && c != ']') {
-            name += c;
-        }
-    }
-    return names;
-}
-
-struct ArgumentMeaning {
-    std::string_view name;
-    std::string (*meaning)();
-};
-
-constexpr std::array<ArgumentMeaning, 6> kArgumentMeanings = {{
-    {"FORMAT", [] { return std::string("a radio format, as `tarnvale-cli bands` lists them"); }},
-    {"BAND", [] { return std::string("a band of the format, by name or number"); }},
-    {"CHANNEL", [] { return std::string("a channel number; - reads them from standard input"); }},
-    {"FREQUENCY_MHZ",
-     [] {
-         return std::string("a frequency in MHz, e.g. 869.04; - reads them from standard input");
-     }},
-    {"NUMBER", [] { return "a GSCN, " + gscnRangeText() + "; - reads them from standard input"; }},
-    {"FILE",
-     [] { return std::string("a CSV file with a header row; standard input if left out or -"); }},
-}};
-
-std::string meaningOf(std::string_view argument) {
-    for (const auto& [name, meaning] : kArgumentMeanings) {
-        if (name == argument) {
-            return meaning();
-        }
-    }
-    return {};
-}
-
-// Usage lines from the command table, which knows each command's arguments.
-class UsageFormatter : public CLI::Formatter {
-  public:
-    std::string make_usage(const CLI::App* app, std::string) const override {
-        if (app->get_parent() == nullptr) {
-            return "Usage: tarnvale-cli [OPTIONS] COMMAND [ARGUMENTS]\n";
-        }
-        for (const auto& command : commandTable()) {
-            if (command.name == app->get_name()) {
-                return "Usage: tarnvale-cli " + std::string(command.name) + " [OPTIONS] " +
-                       std::string(command.usage) + "\n";
-            }
-        }
-        return CLI::Formatter::make_usage(app, app->get_name());
-    }
-};
-
 class Parser {
   public:
-    Parser() : app_(std::string(kDescription), "tarnvale-cli") {
-        app_.formatter(std::make_shared<UsageFormatter>());
+    Parser() : app_("", "tarnvale-cli") {
         app_.fallthrough();
-        app_.set_help_flag("-h,--help", "show this help, or a command's with COMMAND --help");
-        app_.set_version_flag("-V,--version", versionText(), "show the version");
-        app_.add_flag("--json", request_.style.json, "JSON Lines: one object a row, no header");
-        app_.add_flag("--crlf", request_.style.crlf, "end CSV lines in CRLF, as RFC 4180 has it");
-        app_.add_flag("--no-header", noHeader_, "leave out the CSV header line");
-        app_.footer(commandList());
-        for (const auto& command : commandTable()) {
-            addCommand(command);
+        app_.set_help_flag("-h,--help");
+        app_.set_version_flag("-V,--version", versionText());
+        app_.add_flag("--json", request_.style.json);
+        app_.add_flag("--crlf", request_.style.crlf);
+        app_.add_flag("--no-header", noHeader_);
+        for (const auto* command : commandTable()) {
+            addCommand(*command);
         }
     }
 
@@ -145,19 +35,21 @@ class Parser {
         if (entry == nullptr) {
             return nullptr;
         }
+        request_.command = entry->command;
         for (const auto* positional : entry->positionals) {
             const auto& given = positional->results();
             request_.arguments.insert(request_.arguments.end(), given.begin(), given.end());
+        }
+        for (const auto& [flag, option] : entry->options) {
+            if (option->count() > 0) {
+                const auto& given = option->results();
+                request_.values[flag] = given.empty() ? std::string() : given.back();
+            }
         }
         return entry->command;
     }
 
     Request& request() { return request_; }
-    // The help of the command the parse reached, or the program's.
-    std::string help() const {
-        const Entry* entry = reachedEntry();
-        return entry != nullptr ? entry->subcommand->help() : app_.help();
-    }
     // The command a parse reached, failed or not; nullptr before a command word.
     const Command* reached() const {
         const Entry* entry = reachedEntry();
@@ -169,6 +61,7 @@ class Parser {
         const Command* command;
         CLI::App* subcommand;
         std::vector<CLI::Option*> positionals;
+        std::vector<std::pair<std::string_view, CLI::Option*>> options;
     };
 
     const Entry* reachedEntry() const {
@@ -178,28 +71,25 @@ class Parser {
     }
 
     void addCommand(const Command& command) {
-        auto* sub = app_.add_subcommand(std::string(command.name), std::string(command.summary));
-        sub->group("");  // listed in the footer with their arguments instead
-        sub->footer(detailsOf(command) + "\n" + columnList(command) +
-                    "Example: " + std::string(command.example));
-        std::vector<CLI::Option*> positionals;
-        for (const auto& name : positionalNames(command.usage)) {
-            const bool many = name.ends_with("...");
-            const auto bare = many ? name.substr(0, name.size() - 3) : name;
-            auto* option = sub->add_option(bare)->description(meaningOf(bare));
-            if (many) {
+        auto* sub = app_.add_subcommand(std::string(command.name));
+        Entry entry{&command, sub, {}, {}};
+        for (const auto& argument : command.arguments) {
+            auto* option = sub->add_option(std::string(argument.name));
+            if (argument.repeats) {
                 option->expected(-1)->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
             }
-            positionals.push_back(option);
+            entry.positionals.push_back(option);
         }
-        for (const auto& option : command.options) {
+        for (const auto* option : command.options) {
+            const std::string flag(option->flag);
             // Given twice, the last one counts, as in most tools.
-            sub->add_option(std::string(option.flag), request_.*option.value,
-                            std::string(option.help))
-                ->type_name(std::string(option.valueName))
-                ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+            auto* added =
+                option->valueName.empty()
+                    ? sub->add_flag(flag)
+                    : sub->add_option(flag)->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+            entry.options.emplace_back(option->flag, added);
         }
-        entries_.push_back({&command, sub, std::move(positionals)});
+        entries_.push_back(std::move(entry));
     }
 
     CLI::App app_;
@@ -207,24 +97,6 @@ class Parser {
     bool noHeader_ = false;
     std::vector<Entry> entries_;
 };
-
-// CLI11's words for a parse error, in the one line this tool's messages take.
-void parseError(const CLI::ParseError& e, const Command* command, Diagnostics& diagnostics) {
-    if (command != nullptr && e.get_name() == "ArgumentMismatch") {
-        for (const auto& option : command->options) {
-            if (std::string_view(e.what()).starts_with(option.flag)) {
-                diagnostics.badInput(option.whenMissing);
-                return;
-            }
-        }
-    }
-    std::string message = e.what();
-    std::ranges::replace(message, '\n', ' ');
-    const std::string help = command != nullptr
-                                 ? "tarnvale-cli " + std::string(command->name) + " --help"
-                                 : "tarnvale-cli --help";
-    diagnostics.badInput(message + "; try '" + help + "'");
-}
 
 // The first word that is no option names the command.
 std::optional<std::string_view> commandWord(std::span<const std::string_view> args) {
@@ -239,33 +111,76 @@ std::optional<std::string_view> commandWord(std::span<const std::string_view> ar
     return std::nullopt;
 }
 
+std::string helpHint(const Command* command) {
+    return command != nullptr ? "; try 'tarnvale-cli " + std::string(command->name) + " --help'"
+                              : "; try 'tarnvale-cli --help'";
+}
+
+// What CLI11 found wrong, in the tool's own words. A mistake before the command word is the
+// program's, and its help is the one to read.
+void parseError(const CLI::ParseError& e, const Command* command,
+                std::span<const std::string_view> args, Diagnostics& diagnostics) {
+    std::string what = e.what();
+    if (command != nullptr && dynamic_cast<const CLI::ArgumentMismatch*>(&e) != nullptr) {
+        for (const auto* option : command->options) {
+            if (what.starts_with(option->flag)) {
+                diagnostics.badInput(option->whenMissing);
+                return;
+            }
+        }
+    }
+    // CLI11 names an extra argument's error after the command it follows.
+    if (dynamic_cast<const CLI::ExtrasError*>(&e) != nullptr) {
+        const std::string extra = what.substr(what.find(": ") + 2);
+        const std::string first = extra.substr(0, extra.find(' '));
+        const auto word = std::ranges::find(args, command != nullptr ? command->name : "");
+        const bool global = std::ranges::find(args.begin(), word, first) != word;
+        if (first.starts_with('-')) {
+            diagnostics.badInput(command == nullptr || global
+                                     ? "unknown option " + first + helpHint(nullptr)
+                                     : std::string(command->name) + " has no option " + first +
+                                           helpHint(command));
+        } else if (command == nullptr) {
+            diagnostics.badInput("unexpected argument \"" + first + "\"" + helpHint(nullptr));
+        } else {
+            diagnostics.badInput("unexpected argument \"" + first + "\"; usage: tarnvale-cli " +
+                                 std::string(command->name) + " " + usageOf(*command));
+        }
+        return;
+    }
+    std::ranges::replace(what, '\n', ' ');
+    if (!what.empty()) {
+        what.front() = static_cast<char>(std::tolower(static_cast<unsigned char>(what.front())));
+    }
+    diagnostics.badInput(what + helpHint(command));
+}
+
 bool countIsRight(const Command& command, const Request& request, Diagnostics& diagnostics) {
     const auto count = request.arguments.size();
-    if (count < command.minArguments && !command.whenTooFew.empty()) {
+    if (count < fewestArguments(command) && !command.whenTooFew.empty()) {
         diagnostics.badInput(command.whenTooFew);
         return false;
     }
-    if (count < command.minArguments || count > command.maxArguments) {
+    if (count < fewestArguments(command) || count > mostArguments(command)) {
         diagnostics.badInput("wrong number of arguments for '" + std::string(command.name) +
                              "'; usage: tarnvale-cli " + std::string(command.name) + " " +
-                             std::string(command.usage));
+                             usageOf(command));
         return false;
     }
     return true;
 }
 
-}  // namespace
-
-int run(std::span<const std::string_view> args, Input& input, report::Sink& out,
-        Diagnostics& diagnostics) {
+// Parses the command line and runs its command; answers help and version.
+void parseAndRun(std::span<const std::string_view> args, Input& input, report::Sink& out,
+                 Diagnostics& diagnostics) {
     const auto word = commandWord(args);
-    const bool known = word && std::ranges::any_of(commandTable(), [&](const Command& c) {
-                           return c.name == *word;
+    const bool known = word && std::ranges::any_of(commandTable(), [&](const Command* c) {
+                           return c->name == *word;
                        });
     if (word && !known) {
         diagnostics.badInput("unknown command '" + std::string(*word) +
                              "'; try 'tarnvale-cli --help'");
-        return diagnostics.status();
+        return;
     }
     // "--" ends the options: what follows is arguments, whatever it looks like.
     const auto end = std::ranges::find(args, "--");
@@ -274,37 +189,46 @@ int run(std::span<const std::string_view> args, Input& input, report::Sink& out,
     try {
         command = parser.parse(std::vector<std::string>(args.begin(), end));
     } catch (const CLI::CallForHelp&) {
-        out.write(parser.help());
-        out.flush();
-        return kExitOk;
+        const Command* reached = parser.reached();
+        out.write(reached != nullptr ? commandHelp(*reached) : programHelp());
+        return;
     } catch (const CLI::CallForVersion&) {
         out.write(versionText() + "\n");
-        out.flush();
-        return kExitOk;
+        return;
     } catch (const CLI::ParseError& e) {
-        parseError(e, parser.reached(), diagnostics);
-        return diagnostics.status();
+        parseError(e, parser.reached(), {args.begin(), end}, diagnostics);
+        return;
     }
     if (command == nullptr) {
         diagnostics.badInput("missing command; try 'tarnvale-cli --help'");
-        return diagnostics.status();
+        return;
     }
     auto& request = parser.request();
     request.input = &input;
     if (end != args.end()) {
         request.arguments.insert(request.arguments.end(), end + 1, args.end());
     }
-    if (!countIsRight(*command, request, diagnostics)) {
-        return diagnostics.status();
-    }
-    try {
+    if (countIsRight(*command, request, diagnostics)) {
         command->run(request, out, diagnostics);
+    }
+}
+
+}  // namespace
+
+int run(std::span<const std::string_view> args, Input& input, report::Sink& out,
+        Diagnostics& diagnostics) {
+    try {
+        parseAndRun(args, input, out, diagnostics);
         out.flush();
     } catch (const report::WriteError& e) {
         diagnostics.failure("cannot write the output: " + std::string(e.what()));
     } catch (const ReadError& e) {
-        out.flush();
         diagnostics.badInput("cannot read the input: " + std::string(e.what()));
+        try {
+            out.flush();
+        } catch (const report::WriteError& w) {
+            diagnostics.failure("cannot write the output: " + std::string(w.what()));
+        }
     }
     return diagnostics.status();
 }

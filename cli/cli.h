@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "cli/commands.h"
+#include "cli/command.h"
 #include "report/sink.h"
 
 namespace tarnvale::cli {

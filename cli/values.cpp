@@ -7,7 +7,9 @@ namespace tarnvale::cli {
 void forEachValue(const Request& request, std::size_t first, report::Sink& out,
                   Diagnostics& diagnostics, const std::function<void(std::string_view)>& visit) {
     const auto& arguments = request.arguments;
-    if (arguments.size() != first + 1 || arguments[first] != "-") {
+    const bool readsInput = request.command != nullptr && !request.command->arguments.empty() &&
+                            request.command->arguments.back().standardInput;
+    if (!readsInput || arguments.size() != first + 1 || arguments[first] != "-") {
         for (std::size_t i = first; i < arguments.size(); ++i) {
             visit(arguments[i]);
         }

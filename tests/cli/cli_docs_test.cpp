@@ -7,7 +7,7 @@
 #include <sstream>
 #include <string>
 
-#include "cli/commands.h"
+#include "cli/command.h"
 
 // The man page and the README describe the commands the tool has, with their arguments and
 // columns.
@@ -33,8 +33,8 @@ std::set<std::string> namesMatching(const std::string& text, const std::regex& p
 
 std::set<std::string> commandNames() {
     std::set<std::string> names;
-    for (const auto& command : commandTable()) {
-        names.emplace(command.name);
+    for (const auto* command : commandTable()) {
+        names.emplace(command->name);
     }
     return names;
 }
@@ -50,10 +50,10 @@ std::string joined(std::span<const std::string_view> names, std::string_view sep
 // Every list of columns a command writes, each once: commands that share a row kind share it.
 std::set<std::string> columnLists(std::string_view separator) {
     std::set<std::string> lists;
-    for (const auto& command : commandTable()) {
-        lists.insert(joined(command.columns, separator));
-        if (!command.otherColumns.empty()) {
-            lists.insert(joined(command.otherColumns, separator));
+    for (const auto* command : commandTable()) {
+        lists.insert(joined(command->columns, separator));
+        if (!command->otherColumns.empty()) {
+            lists.insert(joined(command->otherColumns, separator));
         }
     }
     return lists;
@@ -67,9 +67,9 @@ TEST(CliDocs, ManPageListsEveryCommandWithItsColumns) {
     EXPECT_EQ(namesMatching(commands.substr(0, commands.find(".SH", 4)),
                             std::regex(R"(\.TP\n\.B ([a-z]+))")),
               commandNames());
-    for (const auto& command : commandTable()) {
-        EXPECT_NE(man.find(".B tarnvale-cli " + std::string(command.name)), std::string::npos)
-            << command.name << " in the synopsis";
+    for (const auto* command : commandTable()) {
+        EXPECT_NE(man.find(".B tarnvale-cli " + std::string(command->name)), std::string::npos)
+            << command->name << " in the synopsis";
     }
     std::string flowing = man;
     std::ranges::replace(flowing, '\n', ' ');

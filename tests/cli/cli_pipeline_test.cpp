@@ -110,7 +110,7 @@ TEST(CliPipeline, AMissingOptionValueIsNamed) {
     } rows[] = {
         {{"find", "900", "--tolerance-khz"}, "tarnvale-cli: --tolerance-khz needs a number of kHz"},
         {{"lookup", "1", "--format"}, "tarnvale-cli: --format needs a format name"},
-        {{"gscn", "--band"}, "tarnvale-cli: --band needs an NR band name"},
+        {{"gscn", "--band"}, "tarnvale-cli: --band needs a band name"},
     };
     for (const auto& row : rows) {
         const auto r = cli(row.args);

@@ -5,13 +5,14 @@
 #include "cli/annotation.h"
 #include "cli/commands.h"
 #include "cli/csv_reader.h"
+#include "cli/options.h"
 #include "engine/band_names.h"
 #include "engine/band_table.h"
 #include "engine/number_text.h"
 
 // annotate --format FORMAT --column NAME [--band BAND] [--direction D] [FILE]: a CSV log with
 // the bands and carriers of its channel numbers appended, every input byte kept.
-namespace tarnvale::cli {
+namespace tarnvale::cli::commands {
 namespace {
 
 struct AnnotateSettings {
@@ -46,10 +47,10 @@ std::optional<std::string> usageProblem(const Request& request) {
         return "annotate keeps the input's header and line ends: --crlf and --no-header do not "
                "apply";
     }
-    if (!request.format) {
+    if (!request.given(kFormatOption)) {
         return "annotate needs --format FORMAT, the format of the channel numbers";
     }
-    if (!request.column) {
+    if (!request.given(kColumnOption)) {
         return "annotate needs --column NAME, the header name of the channel numbers";
     }
     return std::nullopt;
@@ -61,17 +62,17 @@ std::optional<AnnotateSettings> readSettings(const Request& request, Diagnostics
         return std::nullopt;
     }
     AnnotateSettings settings;
-    const auto format = diagnostics.accept(resolveFormat(*request.format));
+    const auto format = diagnostics.accept(resolveFormat(*request.value(kFormatOption)));
     if (!format) {
         return std::nullopt;
     }
     settings.bands = bandsOf(*format);
-    if (request.band) {
-        if (!(settings.band = diagnostics.accept(resolveBand(*format, *request.band)))) {
+    if (const auto band = request.value(kBandOption)) {
+        if (!(settings.band = diagnostics.accept(resolveBand(*format, *band)))) {
             return std::nullopt;
         }
     }
-    const auto direction = diagnostics.accept(readDirection(request.direction));
+    const auto direction = diagnostics.accept(readDirection(request.value(kDirectionOption)));
     if (!direction) {
         return std::nullopt;
     }
@@ -182,11 +183,12 @@ void annotate(const Request& request, const AnnotateSettings& settings, Input& i
                                     : "the input is empty: annotate needs a header row");
         return;
     }
-    const auto column = columnIndex(reader, *request.column, diagnostics);
+    const auto columnName = *request.value(kColumnOption);
+    const auto column = columnIndex(reader, columnName, diagnostics);
     if (!column) {
         return;
     }
-    RowAnnotator rows(settings, *column, reader.fieldCount(), *request.column);
+    RowAnnotator rows(settings, *column, reader.fieldCount(), columnName);
     std::string names;
     for (const auto name : kAnnotationColumns) {
         if (!names.empty()) {
@@ -219,9 +221,7 @@ void annotate(const Request& request, const AnnotateSettings& settings, Input& i
     }
 }
 
-}  // namespace
-
-void annotateCommand(const Request& request, report::Sink& out, Diagnostics& diagnostics) {
+void run(const Request& request, report::Sink& out, Diagnostics& diagnostics) {
     const auto settings = readSettings(request, diagnostics);
     if (!settings) {
         return;
@@ -239,4 +239,31 @@ void annotateCommand(const Request& request, report::Sink& out, Diagnostics& dia
     diagnostics.atLine(0);
 }
 
-}  // namespace tarnvale::cli
+constexpr Argument kArguments[] = {
+    {.name = "FILE",
+     .help = "a CSV file with a header row; standard input if left out or -",
+     .optional = true}};
+constexpr const Option* kOptions[] = {&kFormatOption, &kColumnOption, &kBandOption,
+                                      &kDirectionOption};
+
+}  // namespace
+
+const Command annotate{
+    .name = "annotate",
+    .summary = "a CSV log with the bands and carriers of its channel numbers",
+    .arguments = kArguments,
+    .options = kOptions,
+    .details =
+        "Writes the CSV back with every byte as it was and the columns below appended: the "
+        "bands of the format (or --band) that hold the row's number as a channel of the "
+        "direction, in catalogue order, and the direction and carrier of each, joined by "
+        "|; one direction and carrier where all agree. A classic or TDD channel names a "
+        "pair: downlink gives its forward carrier, uplink its reverse one, any the forward "
+        "one. A row whose number is missing, no number or in no band gets empty fields and "
+        "a warning naming its line; so does a row shorter than the header. Blank lines are "
+        "kept as they are.",
+    .columns = kAnnotationColumns,
+    .example = "tarnvale-cli annotate --format LTE --column earfcn log.csv > annotated.csv",
+    .run = run};
+
+}  // namespace tarnvale::cli::commands
