@@ -26,10 +26,14 @@ std::uint64_t bytesEqual(std::uint64_t word, char c) {
     return ~(((x & kLow7) + kLow7) | x) & ~kLow7;
 }
 
+bool isLineBreak(char c) {
+    return c == '\n' || c == '\r';
+}
+
 }  // namespace
 
 std::optional<CsvRow> CsvReader::next() {
-    if (verbatim_) {
+    if (notCsv_ != NotCsv::No) {
         return verbatimRest();
     }
     fields_.clear();
@@ -40,20 +44,27 @@ std::optional<CsvRow> CsvReader::next() {
         return std::nullopt;
     }
     for (;;) {
-        std::size_t rowEnd = 0;
-        const Scan scan = scanRow(rowEnd);
+        RowEnd end{};
+        const Scan scan = scanRow(end);
         if (scan == Scan::Row) {
-            return take(rowEnd, true);
+            return take(end);
         }
         if (scan == Scan::NeedMore && buffer_.readMore()) {
             continue;
         }
         if (scan == Scan::TooLong || quoteLeftOpen()) {
-            verbatim_ = true;
+            notCsv_ = scan == Scan::TooLong ? NotCsv::LongRow : NotCsv::OpenQuote;
             return verbatimRest();
         }
-        // The last row of an input without a final line end.
-        return take(static_cast<std::size_t>(buffer_.end() - buffer_.begin()), false);
+        // The last row of the input: a lone CR may end it, or nothing.
+        const auto size = static_cast<std::size_t>(buffer_.end() - buffer_.begin());
+        if (crEndsInput()) {
+            fields_.push_back({openField_, static_cast<std::uint32_t>(size - 1)});
+            return take({size - 1, 1});
+        }
+        fields_.push_back({std::min(openField_, static_cast<std::uint32_t>(size)),
+                           static_cast<std::uint32_t>(size)});
+        return take({size, 0});
     }
 }
 
@@ -72,12 +83,13 @@ void CsvReader::skipByteOrderMark() {
 
 // Splits the row at the front of the buffer into fields, going on where the last scan stopped.
 // A line break outside quotes ends the row; short of one, the buffer holds only part of it.
-CsvReader::Scan CsvReader::scanRow(std::size_t& rowEnd) {
+CsvReader::Scan CsvReader::scanRow(RowEnd& rowEnd) {
     const char* start = buffer_.begin();
     const char* end = buffer_.end();
     const char* at = start + resume_;
-    if (fields_.empty() && state_ == State::FieldStart && splitPlainRow(at, rowEnd)) {
-        return Scan::Row;
+    if (splitting_ == Splitting::Fast && fields_.empty() && state_ == State::FieldStart &&
+        splitPlainRow(at, rowEnd)) {
+        return rowEnd.bytes > kLongestRow ? Scan::TooLong : Scan::Row;
     }
     for (;;) {
         switch (state_) {
@@ -88,10 +100,10 @@ CsvReader::Scan CsvReader::scanRow(std::size_t& rowEnd) {
                 state_ = *at == '"' ? State::Quoted : State::Unquoted;
                 at += *at == '"' ? 1 : 0;
                 break;
-            case State::Quoted:
-                for (; at != end && *at != '"'; ++at) {
-                    newlinesInRow_ += *at == '\n' ? 1 : 0;
-                }
+            case State::Quoted: {
+                const char* quote = std::find(at, end, '"');
+                countLines(at, quote);
+                at = quote;
                 // A quote at the end of the buffer may be the first of two: the next byte tells.
                 if (at == end || at + 1 == end) {
                     return stop(at);
@@ -103,16 +115,19 @@ CsvReader::Scan CsvReader::scanRow(std::size_t& rowEnd) {
                     state_ = State::Unquoted;
                 }
                 break;
+            }
             case State::Unquoted:
-                // Unquoted text, or what follows a closing quote, runs to a comma or line break.
-                at = std::find_if(at, end, [](char c) { return c == ',' || c == '\n'; });
-                if (at == end) {
+                // Unquoted text, or what follows a closing quote, runs to a delimiter or a line
+                // break; a CR ends the line alone unless an LF follows it, which the next byte
+                // tells.
+                at = std::find_if(at, end,
+                                  [this](char c) { return c == delimiter_ || isLineBreak(c); });
+                if (at == end || (*at == '\r' && at + 1 == end)) {
                     return stop(at);
                 }
                 fields_.push_back({openField_, static_cast<std::uint32_t>(at - start)});
-                if (*at == '\n') {
-                    rowEnd = static_cast<std::size_t>(at - start);
-                    return Scan::Row;
+                if (isLineBreak(*at)) {
+                    return rowAt(at, *at == '\r' && at[1] == '\n' ? 2 : 1, rowEnd);
                 }
                 ++at;
                 openField_ = static_cast<std::uint32_t>(at - start);
@@ -122,47 +137,80 @@ CsvReader::Scan CsvReader::scanRow(std::size_t& rowEnd) {
     }
 }
 
-// Most rows of a log hold no quote: their fields end at each comma up to the line break. Those
-// are found eight bytes at a time, a log being mostly short fields.
-bool CsvReader::splitPlainRow(const char* at, std::size_t& rowEnd) {
+// Most rows of a log hold no quote: their fields end at each delimiter up to the line break.
+// Those are found eight bytes at a time, a log being mostly short fields.
+bool CsvReader::splitPlainRow(const char* at, RowEnd& rowEnd) {
     const char* start = buffer_.begin();
+    const char* end = buffer_.end();
     auto fieldStart = static_cast<std::uint32_t>(at - start);
-    // Ends the field at `mark`; true where that ends the row.
-    const auto endField = [&](const char* mark) {
+    // Ends the field at `mark`; true where that ends the row, with its line end in `rowEnd`.
+    // nullopt where a CR ends the buffer, and only the next read tells how the line ends.
+    const auto endField = [&](const char* mark) -> std::optional<bool> {
+        if (*mark == '\r' && mark + 1 == end) {
+            return std::nullopt;
+        }
         const auto here = static_cast<std::uint32_t>(mark - start);
         fields_.push_back({fieldStart, here});
         fieldStart = here + 1;
-        rowEnd = here;
-        return *mark == '\n';
+        if (!isLineBreak(*mark)) {
+            return false;
+        }
+        rowEnd = {here, *mark == '\r' && mark[1] == '\n' ? 2U : 1U};
+        return true;
     };
-    for (; buffer_.end() - at >= 8; at += 8) {
+    const auto finish = [&](std::optional<bool> ended) {
+        if (!ended) {
+            fields_.clear();
+        }
+        return ended.value_or(false);
+    };
+    for (; end - at >= 8; at += 8) {
         const std::uint64_t word = wordAt(at);
-        const std::uint64_t lineBreaks = bytesEqual(word, '\n');
+        const std::uint64_t lineBreaks = bytesEqual(word, '\n') | bytesEqual(word, '\r');
         const std::uint64_t beforeBreak = lineBreaks == 0 ? ~0ULL : (lineBreaks & -lineBreaks) - 1;
         if ((bytesEqual(word, '"') & beforeBreak) != 0) {
             break;
         }
-        for (std::uint64_t marks = bytesEqual(word, ',') | lineBreaks; marks != 0;
+        for (std::uint64_t marks = bytesEqual(word, delimiter_) | lineBreaks; marks != 0;
              marks &= marks - 1) {
-            if (endField(at + std::countr_zero(marks) / 8)) {
-                return true;
+            const auto ended = endField(at + std::countr_zero(marks) / 8);
+            if (!ended || *ended) {
+                return finish(ended);
             }
         }
     }
-    for (; at != buffer_.end() && *at != '"'; ++at) {
-        if ((*at == ',' || *at == '\n') && endField(at)) {
-            return true;
+    for (; at != end && *at != '"'; ++at) {
+        if (*at == delimiter_ || isLineBreak(*at)) {
+            const auto ended = endField(at);
+            if (!ended || *ended) {
+                return finish(ended);
+            }
         }
     }
     fields_.clear();
     return false;
 }
 
+// The row ends at `at` with a line end of `lineEnd` bytes, unless it is too long already.
+CsvReader::Scan CsvReader::rowAt(const char* at, std::size_t lineEnd, RowEnd& rowEnd) {
+    rowEnd = {static_cast<std::size_t>(at - buffer_.begin()), lineEnd};
+    return rowEnd.bytes > kLongestRow ? Scan::TooLong : Scan::Row;
+}
+
+// Counts the line ends in quoted text from `from` to `to`: an LF, a CRLF or a lone CR each.
+void CsvReader::countLines(const char* from, const char* to) {
+    for (const char* at = from; at != to; ++at) {
+        linesInRow_ += *at == '\r' || (*at == '\n' && !afterCr_) ? 1 : 0;
+        afterCr_ = *at == '\r';
+    }
+}
+
+// Where the buffer runs out short of the row's end. The row's bytes so far are all in the
+// buffer, so one limit holds however the input arrives.
 CsvReader::Scan CsvReader::stop(const char* at) {
     resume_ = static_cast<std::size_t>(at - buffer_.begin());
-    return static_cast<std::size_t>(buffer_.end() - buffer_.begin()) >= kLongestRow
-               ? Scan::TooLong
-               : Scan::NeedMore;
+    return static_cast<std::size_t>(buffer_.end() - buffer_.begin()) > kLongestRow ? Scan::TooLong
+                                                                                   : Scan::NeedMore;
 }
 
 // At the end of the input: whether the row's quoted text never closed. A quote that ends the
@@ -171,27 +219,23 @@ bool CsvReader::quoteLeftOpen() const {
     return state_ == State::Quoted && buffer_.begin() + resume_ + 1 != buffer_.end();
 }
 
-// Takes the row that ends at `rowEnd`, with the line break there if `lineEnded`.
-CsvRow CsvReader::take(std::size_t rowEnd, bool lineEnded) {
+// At the end of the input: whether the last row ends in a lone CR, outside quotes.
+bool CsvReader::crEndsInput() const {
+    return state_ == State::Unquoted && buffer_.begin() + resume_ + 1 == buffer_.end() &&
+           buffer_.begin()[resume_] == '\r';
+}
+
+CsvRow CsvReader::take(RowEnd end) {
     const char* start = buffer_.begin();
-    const bool crlf = lineEnded && rowEnd > 0 && start[rowEnd - 1] == '\r';
-    const std::size_t bytes = rowEnd - (crlf ? 1 : 0);
-    if (!lineEnded) {
-        fields_.push_back({std::min(openField_, static_cast<std::uint32_t>(bytes)),
-                           static_cast<std::uint32_t>(bytes)});
-    } else if (crlf) {
-        fields_.back().end = std::min(fields_.back().end, static_cast<std::uint32_t>(bytes));
-    }
-    const CsvRow row{{start, bytes},
-                     {start + bytes, static_cast<std::size_t>(lineEnded) + (crlf ? 1 : 0)},
-                     line_};
-    line_ += newlinesInRow_ + (lineEnded ? 1 : 0);
+    const CsvRow row{{start, end.bytes}, {start + end.bytes, end.lineEnd}, line_};
+    line_ += linesInRow_ + (end.lineEnd > 0 ? 1 : 0);
     rowStart_ = start;
-    buffer_.consume(start + rowEnd + (lineEnded ? 1 : 0));
+    buffer_.consume(start + end.bytes + end.lineEnd);
     state_ = State::FieldStart;
     resume_ = 0;
     openField_ = 0;
-    newlinesInRow_ = 0;
+    linesInRow_ = 0;
+    afterCr_ = false;
     return row;
 }
 
@@ -203,7 +247,7 @@ std::optional<CsvRow> CsvReader::verbatimRest() {
     const CsvRow row{{buffer_.begin(), static_cast<std::size_t>(buffer_.end() - buffer_.begin())},
                      {},
                      line_,
-                     true};
+                     notCsv_};
     buffer_.consume(buffer_.end());
     return row;
 }

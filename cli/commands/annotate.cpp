@@ -178,9 +178,11 @@ void annotate(const Request& request, const AnnotateSettings& settings, Input& i
         diagnostics.flush();
     });
     const auto header = reader.next();
-    if (!header || header->verbatim) {
-        diagnostics.badInput(header ? "the header row does not end: a quote in it never closes"
-                                    : "the input is empty: annotate needs a header row");
+    if (!header || header->verbatim()) {
+        diagnostics.badInput(!header ? "the input is empty: annotate needs a header row"
+                             : header->notCsv == NotCsv::OpenQuote
+                                 ? "the header row does not end: a quote in it never closes"
+                                 : "the header row is longer than 1 MiB");
         return;
     }
     const auto columnName = *request.value(kColumnOption);
@@ -201,10 +203,12 @@ void annotate(const Request& request, const AnnotateSettings& settings, Input& i
     while (const auto row = reader.next()) {
         diagnostics.atLine(row->line);
         problem.clear();
-        if (row->verbatim) {
-            diagnostics.badInput(
-                "the row does not end (a quote never closes, or it runs past "
-                "1 MiB): the rest of the input is copied as it is");
+        if (row->verbatim()) {
+            diagnostics.badInput(row->notCsv == NotCsv::OpenQuote
+                                     ? "a quote in the row never closes: the rest of the input "
+                                       "is copied as it is"
+                                     : "the row is longer than 1 MiB: the rest of the input is "
+                                       "copied as it is");
             out.write(row->bytes);
             while (const auto rest = reader.next()) {
                 out.write(rest->bytes);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -18,15 +19,20 @@ struct ReadRow {
     bool verbatim;
     std::vector<std::string> fields;
     bool operator==(const ReadRow&) const = default;
+    friend void PrintTo(const ReadRow& row, std::ostream* out) {
+        *out << ::testing::PrintToString(row.bytes) << " line " << row.line << " fields "
+             << ::testing::PrintToString(row.fields);
+    }
 };
 
-std::vector<ReadRow> readRows(const std::string& text, std::size_t pieceBytes) {
+std::vector<ReadRow> readRows(const std::string& text, std::size_t pieceBytes,
+                              Splitting splitting = Splitting::Fast, char delimiter = ',') {
     TextInput input(text, pieceBytes);
-    CsvReader reader(input, {});
+    CsvReader reader(input, {}, delimiter, splitting);
     std::vector<ReadRow> rows;
     while (const auto row = reader.next()) {
         ReadRow read{
-            std::string(row->bytes), std::string(row->lineEnd), row->line, row->verbatim, {}};
+            std::string(row->bytes), std::string(row->lineEnd), row->line, row->verbatim(), {}};
         for (std::size_t k = 0; k < reader.fieldCount(); ++k) {
             read.fields.emplace_back(reader.field(k));
         }
@@ -45,6 +51,7 @@ TEST(CsvReader, RowsAreTheSameHoweverTheInputArrives) {
         "a,\"open\nnever closed",
         std::string(3 * InputBuffer::kBlockBytes, 'x') + "\n1,2\n",
         "\"\"\"\",\"\"\n\r\n,,\n",
+        "time,ch\r1,1300\r2,\"a\rb\"\r\r\n3,4\r",
     };
     for (const auto& input : inputs) {
         const auto whole = readRows(input, InputBuffer::kBlockBytes);
@@ -56,6 +63,24 @@ TEST(CsvReader, RowsAreTheSameHoweverTheInputArrives) {
         for (const auto piece : kPieces) {
             EXPECT_EQ(readRows(input, piece), whole) << piece;
         }
+    }
+}
+
+// The eight-bytes-at-a-time split against the byte-by-byte one, field by field, over inputs
+// made of the bytes that matter, arriving whole and in pieces.
+TEST(CsvReader, TheFastSplitGivesThePlainSplitsFields) {
+    constexpr std::string_view kBytes = ",,;;\t\"\"\r\n\n--#0123456789aé";
+    std::mt19937 random(20261208);
+    for (int i = 0; i < 4000; ++i) {
+        std::string text(std::uniform_int_distribution<std::size_t>(0, 80)(random), ' ');
+        for (auto& c : text) {
+            c = kBytes[std::uniform_int_distribution<std::size_t>(0, kBytes.size() - 1)(random)];
+        }
+        const char delimiter = i % 3 == 0 ? ';' : i % 3 == 1 ? '\t' : ',';
+        const std::size_t piece = i % 5 == 0 ? 1 + i % 9 : InputBuffer::kBlockBytes;
+        ASSERT_EQ(readRows(text, piece, Splitting::Fast, delimiter),
+                  readRows(text, piece, Splitting::Plain, delimiter))
+            << testing::PrintToString(text);
     }
 }
 
@@ -76,6 +101,22 @@ TEST(CsvReader, SplitsAndUnquotesFieldsAndCountsPhysicalLines) {
     EXPECT_EQ(rows[4].line, 6u);
     EXPECT_EQ(rows[5].lineEnd, "");
     EXPECT_EQ(rows[5].line, 7u);
+}
+
+TEST(CsvReader, ALoneCrEndsALineAsLfAndCrlfDo) {
+    const auto rows = readRows("time;ch\r1;1300\r2;\"a\rb\"\r\r\n3;4\r", 1, Splitting::Fast, ';');
+    std::vector<std::vector<std::string>> fields;
+    std::vector<std::string> ends;
+    std::vector<std::size_t> lines;
+    for (const auto& row : rows) {
+        fields.push_back(row.fields);
+        ends.push_back(row.lineEnd);
+        lines.push_back(row.line);
+    }
+    EXPECT_EQ(fields, (std::vector<std::vector<std::string>>{
+                          {"time", "ch"}, {"1", "1300"}, {"2", "a\rb"}, {""}, {"3", "4"}}));
+    EXPECT_EQ(ends, (std::vector<std::string>{"\r", "\r", "\r", "\r\n", "\r"}));
+    EXPECT_EQ(lines, (std::vector<std::size_t>{1, 2, 3, 5, 6}));
 }
 
 TEST(CsvReader, AQuoteLeftOpenOrAnEndlessRowEndsTheCsv) {
