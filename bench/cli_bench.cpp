@@ -8,7 +8,7 @@
 
 #include "cli/cli.h"
 #include "engine/band_table.h"
-#include "engine/channel_list.h"
+#include "engine/channel_record.h"
 #include "report/sink.h"
 
 namespace {
@@ -36,20 +36,17 @@ std::vector<Channel> randomChannels(Format format, std::size_t count) {
         state = state * 6364136223846793005ULL + 1442695040888963407ULL;
         return state >> 33;
     };
-    std::size_t total = 0;
+    std::vector<Channel> all;
     for (const BandRef band : bandsOf(format)) {
-        total += channelCount(band);
+        forEachChannelRecord(band, [&all](const ChannelRecord& r) {
+            if (r.index) {
+                all.push_back(r.channel);
+            }
+        });
     }
     std::vector<Channel> channels;
     while (channels.size() < count) {
-        std::size_t place = ((next() << 31) | next()) % total;
-        for (const BandRef band : bandsOf(format)) {
-            if (place < channelCount(band)) {
-                channels.push_back(channelAt(band, place));
-                break;
-            }
-            place -= channelCount(band);
-        }
+        channels.push_back(all[((next() << 31) | next()) % all.size()]);
     }
     return channels;
 }

@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "engine/band_ref.h"
-#include "engine/input_text.h"
+#include "engine/reading.h"
 
 // Formats and bands named by a person: in any letter case, and a band by its number alone.
 namespace tarnvale {

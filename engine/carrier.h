@@ -8,7 +8,7 @@
 
 #include "engine/band_ref.h"
 #include "engine/channel_set.h"
-#include "engine/input_text.h"
+#include "engine/reading.h"
 #include "engine/resource_blocks.h"
 
 // Carriers with a channel bandwidth: the bandwidths a band allows, where a carrier of one is

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "engine/band_table.h"
+#include "engine/input_text.h"
 
 namespace tarnvale {
 namespace {

@@ -216,7 +216,7 @@ std::optional<CarrierMatch> nearestCarrier(double frequencyMhz, Format format) {
         const auto window = bandWindow(band);
         const double outsideKhz =
             std::max({0.0, window.start - frequencyMhz, frequencyMhz - window.stop}) * 1000;
-        // Reaches of 1 kHz, 4 kHz, ... up to about 1000 GHz.
+        // Reaches of 1 kHz, 4 kHz, ... up to 2^38 kHz, about 275 THz.
         for (int widening = 0; widening < 20; ++widening) {
             const double reachKhz = std::ldexp(1.0, 2 * widening);
             const auto found = findCarriersInBand(band, frequencyMhz, outsideKhz + reachKhz);

@@ -76,20 +76,6 @@ std::size_t countOf(const ArfcnPlan& plan) {
     return listOf(plan).size();
 }
 
-Channel channelAtIndex(const ClassicPlan& plan, std::size_t index) {
-    for (const auto& run : plan.list) {
-        if (index < run.count()) {
-            return run.at(index);
-        }
-        index -= run.count();
-    }
-    throw std::out_of_range("channel index past the end of the band's list");
-}
-
-Channel channelAtIndex(const ArfcnPlan& plan, std::size_t index) {
-    return listOf(plan).at(index);
-}
-
 std::optional<std::size_t> indexOf(const ClassicPlan& plan, Channel channel) {
     std::size_t before = 0;
     for (const auto& run : plan.list) {
@@ -168,10 +154,6 @@ BandWindow windowOf(const ArfcnPlan& plan) {
 
 std::size_t channelCount(BandRef band) {
     return band.visitPlan([](const auto& plan) { return countOf(plan); });
-}
-
-Channel channelAt(BandRef band, std::size_t index) {
-    return band.visitPlan([index](const auto& plan) { return channelAtIndex(plan, index); });
 }
 
 std::optional<std::size_t> channelIndex(BandRef band, Channel channel) {

@@ -14,9 +14,6 @@ namespace tarnvale {
 
 std::size_t channelCount(BandRef band);
 
-// The channel at `index`, which must be below channelCount().
-Channel channelAt(BandRef band, std::size_t index);
-
 // The place of `channel` in the list, or nullopt where the band does not list it.
 std::optional<std::size_t> channelIndex(BandRef band, Channel channel);
 

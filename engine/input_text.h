@@ -5,16 +5,11 @@
 #include <string_view>
 
 #include "engine/channel_number.h"
+#include "engine/reading.h"
 
 // Channel numbers and frequencies as a person gives them, with the reason where a text is
 // none. The window and the command line word their refusals alike from here.
 namespace tarnvale {
-
-template <typename T>
-struct Reading {
-    std::optional<T> value;
-    std::string problem;  // empty where `value` holds one
-};
 
 // A whole number from 0 up, within the 32 bits of a channel number.
 Reading<Channel> readChannelNumber(std::string_view text);

@@ -7,8 +7,6 @@
 namespace tarnvale::report {
 namespace {
 
-constexpr std::string_view kDot = ".";
-
 bool needsQuotes(std::string_view field) {
     return field.find_first_of(",\"\r\n") != std::string_view::npos;
 }
@@ -89,12 +87,6 @@ char* TableWriter::beginJsonField(std::size_t valueBytes) {
     at = std::copy(name.begin(), name.end(), at);
     ++field_;
     return std::copy_n("\":", 2, at);
-}
-
-void TableWriter::generalNumber(double value) {
-    std::string digits;
-    appendNumber(digits, value, kDot);
-    number(digits);
 }
 
 }  // namespace tarnvale::report

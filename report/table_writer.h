@@ -57,8 +57,6 @@ class TableWriter {
         char* at = beginField(kMaxIntegerChars + 3);
         endNumber(at, writeKilohertzAsMegahertz(at, khz, "."));
     }
-    // Up to 15 significant digits, no trailing zeros.
-    void generalNumber(double value);
     // A field without a value: empty in CSV, null in JSON.
     void empty() {
         char* at = beginField(4);

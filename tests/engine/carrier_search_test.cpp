@@ -11,6 +11,7 @@
 #include "engine/channel_list.h"
 #include "engine/conversion.h"
 #include "test_bands.h"
+#include "tests/support/listed_channels.h"
 
 namespace tarnvale {
 namespace {
@@ -102,8 +103,9 @@ TEST(CarrierSearch, HugeFrequenciesAndTolerancesAreBounded) {
 
 TEST(CarrierSearch, EveryListedCarrierFindsItself) {
     const auto nmt450 = testing::bandNamed("CDMA", "NMT450");
+    const auto list = testing::listedChannels(nmt450);
     for (const std::size_t index : {0, 333, 1292}) {
-        const Channel channel = channelAt(nmt450, index);
+        const Channel channel = list.at(index);
         const auto c = convertChannel(*nmt450.plan<ClassicPlan>(), channel);
         bool found = false;
         for (const auto& m : findCarriers(c.reverse, 0)) {

@@ -19,7 +19,7 @@ std::string written(OutputStyle style) {
     table.empty();
     table.endRow();
     table.text("tab\there");
-    table.generalNumber(-0.25);
+    table.number("-0.25");
     table.integer(-7);
     table.endRow();
     return sink.text();
