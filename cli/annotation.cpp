@@ -85,8 +85,7 @@ std::string Annotator::nothingText(Channel number) const {
     const std::string asWhat(kAsWhat[static_cast<std::size_t>(choice_)]);
     const BandRef first = bands_.front();
     if (bands_.size() == 1) {
-        return std::string(first.formatName()) + " \"" + std::string(first.name()) +
-               "\" has no channel " + channelText(number) + asWhat;
+        return fullName(first) + " has no channel " + channelText(number) + asWhat;
     }
     return noBandHasChannelText(number, first.format()) + asWhat;
 }

@@ -1,4 +1,5 @@
 #include "cli/carrier_reading.h"
+#include "engine/input_text.h"
 
 #include <cmath>
 
@@ -10,11 +11,11 @@ namespace tarnvale::cli {
 namespace {
 
 Reading<std::int32_t> readBandwidth(const std::optional<std::string>& text) {
-    const auto mhz = text ? parseNumber(*text, ".") : std::nullopt;
+    const auto mhz = text ? parseNumber(trimmed(*text), ".") : std::nullopt;
     const double khz = mhz ? *mhz * 1000 : -1;
     if (!mhz || khz <= 0 || khz > 1e7 || khz != std::round(khz)) {
-        return {std::nullopt, text ? "\"" + *text +
-                                         "\" is not a channel bandwidth in MHz (a number such "
+        return {std::nullopt, text ? inQuotes(trimmed(*text)) +
+                                         " is not a channel bandwidth in MHz (a number such "
                                          "as 20 or 1.4)"
                                    : std::string("a carrier needs --bandwidth MHZ, its channel "
                                                  "bandwidth")};
@@ -25,13 +26,10 @@ Reading<std::int32_t> readBandwidth(const std::optional<std::string>& text) {
 }  // namespace
 
 Reading<std::int32_t> readCount(const std::optional<std::string>& text, std::string_view what) {
-    const auto value = text ? parseChannel(*text) : std::nullopt;
+    const auto value = text ? parseChannel(trimmed(*text)) : std::nullopt;
     if (!value || *value < 0) {
-        std::string problem = "\"";
-        problem += text.value_or("");
-        problem += "\" is not ";
-        problem += what;
-        return {std::nullopt, problem};
+        return {std::nullopt,
+                inQuotes(trimmed(text.value_or(""))) + " is not " + std::string(what)};
     }
     return {value, {}};
 }

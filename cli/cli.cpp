@@ -1,4 +1,5 @@
 #include "cli/cli.h"
+#include "engine/input_text.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
@@ -137,14 +138,15 @@ void parseError(const CLI::ParseError& e, const Command* command,
         const bool global = std::ranges::find(args.begin(), word, first) != word;
         if (first.starts_with('-')) {
             diagnostics.badInput(command == nullptr || global
-                                     ? "unknown option " + first + helpHint(nullptr)
-                                     : std::string(command->name) + " has no option " + first +
-                                           helpHint(command));
+                                     ? "unknown option " + inQuotes(first) + helpHint(nullptr)
+                                     : std::string(command->name) + " has no option " +
+                                           inQuotes(first) + helpHint(command));
         } else if (command == nullptr) {
-            diagnostics.badInput("unexpected argument \"" + first + "\"" + helpHint(nullptr));
+            diagnostics.badInput("unexpected argument " + inQuotes(first) + helpHint(nullptr));
         } else {
-            diagnostics.badInput("unexpected argument \"" + first + "\"; usage: tarnvale-cli " +
-                                 std::string(command->name) + " " + usageOf(*command));
+            diagnostics.badInput("unexpected argument " + inQuotes(first) +
+                                 "; usage: tarnvale-cli " + std::string(command->name) + " " +
+                                 usageOf(*command));
         }
         return;
     }
@@ -178,8 +180,7 @@ void parseAndRun(std::span<const std::string_view> args, Input& input, report::S
                            return c->name == *word;
                        });
     if (word && !known) {
-        diagnostics.badInput("unknown command '" + std::string(*word) +
-                             "'; try 'tarnvale-cli --help'");
+        diagnostics.badInput("unknown command " + inQuotes(*word) + "; try 'tarnvale-cli --help'");
         return;
     }
     // "--" ends the options: what follows is arguments, whatever it looks like.

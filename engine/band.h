@@ -12,6 +12,7 @@
 #include "engine/channel_bandwidth.h"
 #include "engine/channel_number.h"
 #include "engine/format.h"
+#include "engine/nr_raster.h"
 
 // What a row of the band table holds. Every fact about a band is in its row; the rows are in
 // engine/bands/, one file a generation.
@@ -113,8 +114,7 @@ struct CarrierRun {
     ChannelRun numbers;
     std::int64_t firstKhz;
     std::int64_t khzPerNumber;
-    std::int32_t rasterKhz = 0;         // NR: the channel raster ΔF_Raster these numbers are on
-    std::int32_t onlyBandwidthKhz = 0;  // where not 0, the one channel bandwidth they are for
+    std::int32_t rasterKhz = 0;  // NR: the channel raster ΔF_Raster these numbers are on
 
     constexpr std::int64_t khzOf(Channel n) const {
         return firstKhz + (std::int64_t{n} - numbers.first) * khzPerNumber;
@@ -146,8 +146,11 @@ struct GscnRange {
     std::int32_t fromBandwidthKhz = 0;
     std::int32_t belowBandwidthKhz = 0;
 
+    // The GSCNs of 3 MHz channels serve those alone, the others every wider channel
+    // (TS 38.101-1 Tables 5.4.3.3-1 and 5.4.3.3-2).
     constexpr bool appliesTo(std::int32_t bandwidthKhz) const {
-        return bandwidthKhz >= fromBandwidthKhz &&
+        const bool forThreeMhz = gscn.first >= kFirst3MhzGscn;
+        return forThreeMhz == (bandwidthKhz == 3000) && bandwidthKhz >= fromBandwidthKhz &&
                (belowBandwidthKhz == 0 || bandwidthKhz < belowBandwidthKhz);
     }
 };
@@ -174,6 +177,12 @@ struct ArfcnPlan {
     // table gives (UMTS carriers are 5 MHz wide).
     InlineList<SpacingBandwidths, 4> bandwidths = {};
     std::span<const BandwidthChannels> channelsPerBandwidth = {};
+    // TS 38.101-1 Table 5.2-1 NOTE 13: operation with shared spectrum channel access only (n46,
+    // n96, n102), which puts the common resource grid of the SS block on its own spacing.
+    bool sharedSpectrum = false;
+    // NOTE 17: CORESET#0 of TS 38.213 Tables 13-5 and 13-6 whatever the smallest bandwidth (n79,
+    // n104).
+    bool coreset0Of40MhzBands = false;
 };
 
 struct Band {

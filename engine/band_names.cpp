@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/band_table.h"
+#include "engine/input_text.h"
 
 namespace tarnvale {
 namespace {
@@ -60,6 +61,7 @@ std::vector<std::string> namesForNumber(std::string_view text) {
 }  // namespace
 
 Reading<Format> resolveFormat(std::string_view name) {
+    name = trimmed(name);
     if (const auto format = findFormat(name, NameMatch::IgnoreCase)) {
         return {format, {}};
     }
@@ -67,10 +69,11 @@ Reading<Format> resolveFormat(std::string_view name) {
     for (const auto format : kFormats) {
         appendQuoted(valid, formatName(format));
     }
-    return {std::nullopt, "unknown format \"" + std::string(name) + "\"; valid formats: " + valid};
+    return {std::nullopt, "unknown format " + inQuotes(name) + "; valid formats: " + valid};
 }
 
 Reading<BandRef> resolveBand(Format format, std::string_view band) {
+    band = trimmed(band);
     if (const auto found = findBand(format, band, NameMatch::IgnoreCase)) {
         return {found, {}};
     }
@@ -83,8 +86,8 @@ Reading<BandRef> resolveBand(Format format, std::string_view band) {
     for (const BandRef known : bandsOf(format)) {
         appendQuoted(valid, known.name());
     }
-    return {std::nullopt, "format \"" + std::string(formatName(format)) + "\" has no band \"" +
-                              std::string(band) + "\"; valid bands: " + valid};
+    return {std::nullopt, std::string(formatName(format)) + " has no band " + inQuotes(band) +
+                              "; valid bands: " + valid};
 }
 
 Reading<BandRef> resolveBand(std::string_view format, std::string_view band) {

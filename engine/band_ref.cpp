@@ -15,6 +15,12 @@ Duplex BandRef::duplex() const {
     return Duplex::Fdd;
 }
 
+std::string fullName(BandRef band) {
+    std::string name(band.formatName());
+    name.append(" ").append(band.name());
+    return name;
+}
+
 std::optional<BandRef> findBand(Format format, std::string_view name, NameMatch match) {
     for (const BandRef band : bandsOf(format)) {
         if (namesMatch(band.name(), name, match)) {

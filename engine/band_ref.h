@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <variant>
@@ -44,6 +45,9 @@ class BandRef {
 
     const Band* band_;
 };
+
+// The band as messages name it: its format and name, "LTE Band 3", "NR n78".
+std::string fullName(BandRef band);
 
 std::optional<BandRef> findBand(Format format, std::string_view name,
                                 NameMatch match = NameMatch::Exact);

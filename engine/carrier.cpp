@@ -16,10 +16,6 @@ std::string megahertz(std::int64_t khz) {
     return numberText(static_cast<double>(khz) / 1000.0, ".");
 }
 
-std::string bandName(BandRef band) {
-    return std::string(band.formatName()) + " " + std::string(band.name());
-}
-
 // "a, b and c".
 std::string listed(const std::vector<std::string>& texts) {
     std::string text;
@@ -57,9 +53,9 @@ bool isFr2(const ArfcnPlan& plan) {
 
 // The channel raster of a spacing: 15 kHz carriers take a band's 15 kHz raster, 30 and 60 kHz
 // ones its 30 kHz raster in FR1 (TS 38.101-1 clause 5.4.2.3); FR2 carriers the raster of
-// their spacing. A 100 kHz raster serves every spacing.
+// their spacing. A 100 kHz raster, and the 10 kHz one beside it, serve every spacing.
 bool rasterServes(const CarrierRun& run, std::int32_t scsKhz, bool fr2) {
-    if (run.rasterKhz == 100 || run.rasterKhz == 0) {
+    if (run.rasterKhz == 100 || run.rasterKhz == 10 || run.rasterKhz == 0) {
         return true;
     }
     return run.rasterKhz == (fr2 ? scsKhz : std::min<std::int32_t>(scsKhz, 30));
@@ -72,12 +68,10 @@ InlineList<const CarrierRun*, 6> eligibleRuns(const ArfcnPlan& plan, const Carri
     InlineList<const CarrierRun*, 6> eligible;
     bool anyServes = false;
     for (const auto& run : listedRuns(plan)) {
-        anyServes |= run.onlyBandwidthKhz == 0 && rasterServes(run, shape.scsKhz, fr2);
+        anyServes |= rasterServes(run, shape.scsKhz, fr2);
     }
     for (const auto& run : listedRuns(plan)) {
-        const bool bandwidthFits =
-            run.onlyBandwidthKhz == 0 || run.onlyBandwidthKhz == shape.bandwidthKhz;
-        if (bandwidthFits && (!anyServes || rasterServes(run, shape.scsKhz, fr2))) {
+        if (!anyServes || rasterServes(run, shape.scsKhz, fr2)) {
             eligible.push(&run);
         }
     }
@@ -160,10 +154,10 @@ Reading<Channel> listedNumber(BandRef band, const ArfcnPlan& plan, Channel chann
         if (const auto downlink = downlinkOf(plan, channel)) {
             return {downlink, {}};
         }
-        return {std::nullopt, "uplink channel " + channelText(channel) + " of " + bandName(band) +
+        return {std::nullopt, "uplink channel " + channelText(channel) + " of " + fullName(band) +
                                   " has no downlink pair, and a carrier needs its downlink"};
     }
-    return {std::nullopt, channelNotInBandText(band, channel)};
+    return {std::nullopt, "channel " + channelText(channel) + " is not in " + fullName(band)};
 }
 
 std::string rasterText(const ArfcnPlan& plan, const CarrierShape& shape) {
@@ -194,7 +188,7 @@ std::string whyNot(BandRef band, const ArfcnPlan& plan, Channel channel, const C
         return noValidChannelText(band, shape);
     }
     if (const auto* listed = listedForBandwidth(plan, shape.bandwidthKhz)) {
-        return "channel " + channelText(channel) + " is not one " + bandName(band) +
+        return "channel " + channelText(channel) + " is not one " + fullName(band) +
                " allows for " + size + " channels; " +
                nearestText(ChannelSet(listed->downlink), plan, channel);
     }
@@ -202,14 +196,7 @@ std::string whyNot(BandRef band, const ArfcnPlan& plan, Channel channel, const C
         eligibleRuns(plan, shape),
         [channel](const CarrierRun* run) { return run->numbers.holds(channel); });
     if (!onEligible) {
-        for (const auto& run : listedRuns(plan)) {
-            if (run.numbers.holds(channel) && run.onlyBandwidthKhz != 0) {
-                return "channel " + channelText(channel) + " of " + bandName(band) + " is for " +
-                       megahertz(run.onlyBandwidthKhz) + " MHz channels only; " +
-                       nearestText(valid, plan, channel);
-            }
-        }
-        return "channel " + channelText(channel) + " is off " + bandName(band) + "'s " +
+        return "channel " + channelText(channel) + " is off " + fullName(band) + "'s " +
                channelText(shape.scsKhz) + " kHz channel raster (" + rasterText(plan, shape) +
                "); " + nearestText(valid, plan, channel);
     }
@@ -219,7 +206,7 @@ std::string whyNot(BandRef band, const ArfcnPlan& plan, Channel channel, const C
     const std::string direction = plan.duplex == Duplex::Sul ? "uplink" : "downlink";
     return "a " + size + " carrier at channel " + channelText(channel) + " (" +
            frequencyText(static_cast<double>(centre) / 1000.0, ".") + " MHz) crosses " +
-           bandName(band) + "'s " + (belowLow ? "lower " : "upper ") + direction + " edge (" +
+           fullName(band) + "'s " + (belowLow ? "lower " : "upper ") + direction + " edge (" +
            megahertz(belowLow ? low : high) + " MHz); " + nearestText(valid, plan, channel);
 }
 
@@ -261,20 +248,18 @@ Reading<CarrierShape> umtsShape(std::int32_t bandwidthKhz, std::optional<std::in
 }  // namespace
 
 std::string noBandwidthText(BandRef band) {
-    if (band.format() == Format::Lte) {
-        return bandName(band) + " has no channel bandwidth in TS 36.101 Table 5.6.1-1";
-    }
-    return bandName(band) +
-           " has no channel bandwidth here: no copy of TS 38.101-1 Table 5.3.5-1 found gives one";
+    return fullName(band) + " has no channel bandwidth in " +
+           (band.format() == Format::Lte ? "TS 36.101 Table 5.6.1-1"
+                                         : "TS 38.101-1 Table 5.3.5-1");
 }
 
 std::string noValidChannelText(BandRef band, const CarrierShape& shape) {
     const auto* plan = band.plan<ArfcnPlan>();
     if (plan == nullptr) {
-        return bandName(band) + " has no channel bandwidths";
+        return fullName(band) + " has no channel bandwidths";
     }
     const auto [low, high] = listedEdges(*plan);
-    return "no " + megahertz(shape.bandwidthKhz) + " MHz carrier fits " + bandName(band) + " (" +
+    return "no " + megahertz(shape.bandwidthKhz) + " MHz carrier fits " + fullName(band) + " (" +
            megahertz(low) + " to " + megahertz(high) + " MHz)";
 }
 
@@ -321,17 +306,14 @@ Reading<CarrierShape> carrierShape(BandRef band, std::int32_t bandwidthKhz,
                                    std::int32_t offsetToCarrier) {
     const auto* plan = band.plan<ArfcnPlan>();
     if (plan == nullptr) {
-        return {std::nullopt, bandName(band) + " has no channel bandwidths: it is a " +
+        return {std::nullopt, fullName(band) + " has no channel bandwidths: it is a " +
                                   std::string(band.formatName()) + " band"};
     }
     if (band.format() == Format::Umts) {
         return umtsShape(bandwidthKhz, scsKhz);
     }
     if (plan->bandwidths.empty()) {
-        return {std::nullopt,
-                bandName(band) + " has no channel bandwidth in " +
-                    (band.format() == Format::Lte ? std::string("TS 36.101 Table 5.6.1-1")
-                                                  : std::string("the tables Tarnvale has"))};
+        return {std::nullopt, noBandwidthText(band)};
     }
     if (offsetToCarrier < 0 || offsetToCarrier > kLargestOffsetToCarrier ||
         (offsetToCarrier != 0 && band.format() != Format::Nr)) {
@@ -342,7 +324,7 @@ Reading<CarrierShape> carrierShape(BandRef band, std::int32_t bandwidthKhz,
     }
     const auto all = everyBandwidth(*plan);
     if (!all.holds(bandwidthKhz)) {
-        return {std::nullopt, bandName(band) + " has no " + megahertz(bandwidthKhz) +
+        return {std::nullopt, fullName(band) + " has no " + megahertz(bandwidthKhz) +
                                   " MHz channel; it allows " + bandwidthsText(all)};
     }
     if (scsKhz) {
@@ -354,7 +336,7 @@ Reading<CarrierShape> carrierShape(BandRef band, std::int32_t bandwidthKhz,
                     spacings.push_back(channelText(each.scsKhz));
                 }
             }
-            return {std::nullopt, bandName(band) + " allows no " + channelText(*scsKhz) +
+            return {std::nullopt, fullName(band) + " allows no " + channelText(*scsKhz) +
                                       " kHz subcarriers with a " + megahertz(bandwidthKhz) +
                                       " MHz channel; it allows " + listed(spacings) + " kHz"};
         }
@@ -424,13 +406,15 @@ const CarrierSide& listedSide(const BandwidthCarrier& carrier) {
 Reading<BandwidthCarrier> carrierAt(BandRef band, Channel channel, const CarrierShape& shape) {
     const auto* plan = band.plan<ArfcnPlan>();
     if (plan == nullptr) {
-        return {std::nullopt, bandName(band) + " has no channel bandwidths"};
+        return {std::nullopt, fullName(band) + " has no channel bandwidths"};
     }
     const auto listed = listedNumber(band, *plan, channel);
-    if (!listed.value) {
-        return {std::nullopt, listed.problem};
-    }
     const auto valid = carrierChannels(band, shape);
+    if (!listed.value) {
+        return {std::nullopt, valid.empty() ? listed.problem
+                                            : listed.problem + "; " +
+                                                  nearestText(valid, *plan, channel)};
+    }
     if (!valid.contains(*listed.value)) {
         return {std::nullopt, whyNot(band, *plan, *listed.value, shape, valid)};
     }

@@ -11,9 +11,9 @@
 namespace tarnvale {
 
 // Every channel bandwidth of TS 36.101 Table 5.6-1 and TS 38.101-1 and -2 Table 5.3.2-1,
-// ascending.
-inline constexpr std::array<std::int32_t, 22> kChannelBandwidthsKhz = {
-    1400,  3000,  5000,  10000, 15000, 20000,  25000,  30000,  35000,  40000,   45000,
+// ascending (7 MHz from TS 38.101-1 V19.5.0).
+inline constexpr std::array<std::int32_t, 23> kChannelBandwidthsKhz = {
+    1400,  3000,  5000,  7000,  10000, 15000,  20000,  25000,  30000,  35000,   40000,  45000,
     50000, 60000, 70000, 80000, 90000, 100000, 200000, 400000, 800000, 1600000, 2000000};
 
 // Bandwidths are positive, so adding a half rounds; std::lround is not constexpr.

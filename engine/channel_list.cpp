@@ -165,8 +165,8 @@ std::string validChannelText(BandRef band) {
 }
 
 std::string channelNotInBandText(BandRef band, Channel channel) {
-    return "channel " + channelText(channel) + " is not in " + std::string(band.formatName()) +
-           " \"" + std::string(band.name()) + "\" (valid channels: " + validChannelText(band) + ")";
+    return "channel " + channelText(channel) + " is not in " + fullName(band) +
+           " (valid channels: " + validChannelText(band) + ")";
 }
 
 BandWindow bandWindow(BandRef band) {

@@ -11,7 +11,17 @@
 // none. The window and the command line word their refusals alike from here.
 namespace tarnvale {
 
-// A whole number from 0 up, within the 32 bits of a channel number.
+// The text without the spaces and tabs around it: a value is read the same with or without.
+std::string_view trimmed(std::string_view text);
+
+// A value a person gave, as a message shows it: control characters escaped and anything past
+// 40 characters cut to "...", so that what a message quotes can neither flood nor garble it.
+// Every message that echoes input (arguments, standard input, CSV fields) shows it so.
+std::string echoed(std::string_view text);
+// The same in double quotes.
+std::string inQuotes(std::string_view text);
+
+// A whole number from 0 up, within the 31 bits of a channel number.
 Reading<Channel> readChannelNumber(std::string_view text);
 
 // A plain decimal number of MHz, 0 or more, with `decimalSeparator` as the decimal point.

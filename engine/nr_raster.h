@@ -10,7 +10,12 @@
 namespace tarnvale {
 
 inline constexpr Channel kFirstGscn = 2;
-inline constexpr Channel kLastGscn = 26639;
+inline constexpr Channel kLastGscn = 41638;
+// GSCNs of SS blocks on 3 MHz channels, punctured to 15 resource blocks (TS 38.101-1 V19.5.0
+// Table 5.4.3.1-2; TS 38.101-5 Table 5.4.3.1-2 takes them to 3000 MHz), and n100's two extra
+// GSCNs (TS 38.101-1 Table 5.4.3.1-3).
+inline constexpr Channel kFirst3MhzGscn = 26640;
+inline constexpr Channel kLast3MhzGscn = 41636;
 
 // ΔF_Global of the range that holds NR-ARFCN `n`: 5 kHz below 3000 MHz, 15 kHz to 24250 MHz and
 // 60 kHz above.
@@ -50,13 +55,15 @@ constexpr std::optional<Channel> nrArfcnAt(std::int64_t khz) {
                           : std::nullopt;
 }
 
-// FR2 begins at 24250 MHz.
+// FR2 begins at 24250 MHz, and its second range, FR2-2, at 52600 MHz (TS 38.101-2 clause 5.1).
 inline constexpr std::int64_t kFr2LowKhz = 24250000;
+inline constexpr std::int64_t kFr2_2LowKhz = 52600000;
 
-// The SS block reference frequency SS_REF of a GSCN, or nullopt outside 2 to 26639.
+// The SS block reference frequency SS_REF of a GSCN, or nullopt outside 2 to 41638.
 // Below 3000 MHz: SS_REF = N x 1200 kHz + M x 50 kHz with GSCN = 3N + (M - 3) / 2, M in {1, 3, 5};
 // to 24250 MHz: 3000 MHz + N x 1.44 MHz with GSCN = 7499 + N; above: 24250.08 MHz + N x 17.28 MHz
-// with GSCN = 22256 + N.
+// with GSCN = 22256 + N. 3 MHz channels: N x 600 kHz + M x 50 kHz + 300 kHz with
+// GSCN = 26638 + 3N + (M - 3) / 2; n100's 41637 and 41638 are 920.73 and 921.45 MHz.
 constexpr std::optional<std::int64_t> gscnKhz(Channel gscn) {
     if (gscn < kFirstGscn || gscn > kLastGscn) {
         return std::nullopt;
@@ -68,7 +75,14 @@ constexpr std::optional<std::int64_t> gscnKhz(Channel gscn) {
     if (gscn < 22256) {
         return 3000000 + 1440 * (std::int64_t{gscn} - 7499);
     }
-    return 24250080 + 17280 * (std::int64_t{gscn} - 22256);
+    if (gscn < kFirst3MhzGscn) {
+        return 24250080 + 17280 * (std::int64_t{gscn} - 22256);
+    }
+    if (gscn <= kLast3MhzGscn) {
+        const std::int64_t twice = 2 * (std::int64_t{gscn} - 26638) + 3;  // 6N + M
+        return twice / 6 * 600 + twice % 6 * 50 + 300;
+    }
+    return gscn == 41637 ? 920730 : 921450;
 }
 
 }  // namespace tarnvale

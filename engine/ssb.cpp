@@ -3,28 +3,43 @@
 #include <algorithm>
 #include <tuple>
 
+#include "engine/arfcn_plan.h"
 #include "engine/nr_raster.h"
-#include "engine/run_union.h"
 #include "engine/subcarriers.h"
 
 namespace tarnvale {
-namespace {
 
-struct Grid {
-    std::int64_t commonScsKhz;  // the common resource grid's subcarrier spacing
-    std::int64_t offsetRbKhz;   // the resource block offsetToPointA counts
-    std::int64_t kSsbUnitKhz;   // the subcarrier k_SSB counts
-};
-
-Grid gridOf(const BandwidthCarrier& carrier) {
-    const std::int64_t scs = carrier.shape.scsKhz;
-    if (carrierKind(carrier.band) == CarrierKind::NrFr2) {
-        return {scs, std::int64_t{12} * 60, scs};
+SsbGrid ssbGrid(BandRef band, std::int32_t scsCommonKhz, std::int32_t ssbScsKhz) {
+    const auto* plan = band.plan<ArfcnPlan>();
+    const auto& runs = listedRuns(*plan);
+    const std::int64_t low = runs.empty() ? 0 : runs.front().firstKhz;
+    if (low >= kFr2LowKhz) {
+        const std::int32_t common = low >= kFr2_2LowKhz ? ssbScsKhz : scsCommonKhz;
+        return {common, 12 * 60, common};
     }
-    return {std::min<std::int64_t>(scs, 30), std::int64_t{12} * 15, 15};
+    return {plan->sharedSpectrum ? ssbScsKhz : scsCommonKhz, 12 * 15, 15};
 }
 
-}  // namespace
+std::int32_t commonSpacingOf(const BandwidthCarrier& carrier) {
+    const std::int32_t scs = carrier.shape.scsKhz;
+    return carrierKind(carrier.band) == CarrierKind::NrFr2 ? scs : std::min(scs, 30);
+}
+
+std::optional<SsbOffsets> ssbOffsets(std::int64_t pointAKhz, std::int64_t firstSubcarrierKhz,
+                                     const SsbGrid& grid) {
+    const std::int64_t fromPointA = firstSubcarrierKhz - pointAKhz;
+    const std::int64_t crbKhz = 12 * std::int64_t{grid.commonScsKhz};
+    if (fromPointA < 0) {
+        return std::nullopt;
+    }
+    const std::int64_t crbs = fromPointA / crbKhz;
+    const std::int64_t rest = fromPointA - crbs * crbKhz;
+    const std::int64_t offset = crbs * crbKhz / grid.offsetRbKhz;
+    if (rest % grid.kSsbUnitKhz != 0 || offset > kLargestOffsetToPointA) {
+        return std::nullopt;
+    }
+    return SsbOffsets{static_cast<int>(offset), static_cast<int>(rest / grid.kSsbUnitKhz)};
+}
 
 std::vector<SsbPosition> ssbPositions(const BandwidthCarrier& carrier) {
     std::vector<SsbPosition> positions;
@@ -34,32 +49,26 @@ std::vector<SsbPosition> ssbPositions(const BandwidthCarrier& carrier) {
         return positions;
     }
     const auto& side = *carrier.downlink;
-    const std::int64_t scs = carrier.shape.scsKhz;
-    const std::int64_t lowest = lowestSubcarrierKhz(side.centreKhz, *carrier.resourceBlocks, scs);
-    const std::int64_t highest = lowest + (12 * std::int64_t{*carrier.resourceBlocks} - 1) * scs;
-    const Grid grid = gridOf(carrier);
-    const std::int64_t crbKhz = 12 * grid.commonScsKhz;
+    const HzSpan transmission =
+        transmissionBand(side.centreKhz, *carrier.resourceBlocks, carrier.shape.scsKhz);
+    const SsbSubcarriers received = ssbSubcarriers(carrier.shape.bandwidthKhz);
     for (const auto& range : plan->gscn) {
         if (!range.appliesTo(carrier.shape.bandwidthKhz)) {
             continue;
         }
+        const SsbGrid grid = ssbGrid(carrier.band, commonSpacingOf(carrier), range.scsKhz);
         for (std::size_t k = 0; k < range.gscn.count(); ++k) {
             const Channel gscn = range.gscn.at(k);
             const std::int64_t ssRef = *gscnKhz(gscn);
-            const std::int64_t first = ssbFirstSubcarrierKhz(ssRef, range.scsKhz);
-            const std::int64_t last = first + (kSsbSubcarriers - 1) * std::int64_t{range.scsKhz};
-            const std::int64_t fromPointA = first - *side.pointAKhz;
-            if (first < lowest || last > highest || fromPointA < 0) {
+            if (!transmission.holds(ssbOccupiedBand(ssRef, range.scsKhz, received))) {
                 continue;
             }
-            const std::int64_t crbs = fromPointA / crbKhz;
-            const std::int64_t rest = fromPointA - crbs * crbKhz;
-            const auto offset = static_cast<int>(crbs * crbKhz / grid.offsetRbKhz);
-            if (rest % grid.kSsbUnitKhz != 0 || offset > kLargestOffsetToPointA) {
-                continue;
+            const auto offsets = ssbOffsets(
+                *side.pointAKhz, ssbFirstSubcarrierKhz(ssRef, range.scsKhz, received), grid);
+            if (offsets) {
+                positions.push_back({gscn, range.scsKhz, range.pattern, ssRef, *nrArfcnAt(ssRef),
+                                     offsets->offsetToPointA, offsets->kSsb});
             }
-            positions.push_back({gscn, range.scsKhz, range.pattern, ssRef, *nrArfcnAt(ssRef),
-                                 offset, static_cast<int>(rest / grid.kSsbUnitKhz)});
         }
     }
     // Ranges of one spacing may overlap (n90), and spacings interleave.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "engine/carrier.h"
@@ -18,14 +19,38 @@ struct SsbPosition {
     int kSsb;
 };
 
+// The common resource grid that offsetToPointA and k_SSB are counted on (TS 38.211 clauses
+// 4.4.4.2 and 7.4.3.1, TS 38.331): the common resource block that overlaps the SS block's first
+// resource block has the spacing subCarrierSpacingCommon, or the SS block's own with shared
+// spectrum access (FR1) and in FR2-2. offsetToPointA counts resource blocks of 15 kHz (FR1) or
+// 60 kHz (FR2); k_SSB counts subcarriers of 15 kHz (FR1) or of the common spacing (FR2).
+struct SsbGrid {
+    std::int32_t commonScsKhz;
+    std::int32_t offsetRbKhz;  // the width of the resource block offsetToPointA counts
+    std::int32_t kSsbUnitKhz;
+};
+
+SsbGrid ssbGrid(BandRef band, std::int32_t scsCommonKhz, std::int32_t ssbScsKhz);
+
+// The subCarrierSpacingCommon a carrier's SS blocks are placed with here: the carrier's own
+// spacing, 30 kHz for an FR1 carrier of 60 kHz, which CORESET#0 cannot have.
+std::int32_t commonSpacingOf(const BandwidthCarrier& carrier);
+
+struct SsbOffsets {
+    int offsetToPointA;
+    int kSsb;
+};
+
+// offsetToPointA and k_SSB of an SS block whose subcarrier 0 lies at `firstSubcarrierKhz`, over
+// Point A; nullopt where it is off the grid's subcarriers or below Point A, or the offset passes
+// 2199.
+std::optional<SsbOffsets> ssbOffsets(std::int64_t pointAKhz, std::int64_t firstSubcarrierKhz,
+                                     const SsbGrid& grid);
+
 // Every valid SS block position of an NR carrier's downlink, by ascending GSCN (and spacing):
 // the GSCNs of the band's synchronisation raster that apply to the carrier's bandwidth, whose
-// 240 subcarriers (SS_REF at subcarrier 120) lie within the carrier's subcarriers, and whose
-// offsetToPointA and k_SSB exist (TS 38.211 clause 7.4.3.1, TS 38.331). The common resource
-// grid has the carrier's spacing, 30 kHz for an FR1 carrier of 60 kHz. FR1: offsetToPointA
-// counts 15 kHz resource blocks to the common resource block that holds the block's
-// subcarrier 0, and k_SSB 15 kHz subcarriers from there (0 to 23); FR2: offsetToPointA counts
-// 60 kHz resource blocks, k_SSB subcarriers of the common spacing (0 to 11).
+// occupied band lies within the carrier's transmission bandwidth, and whose offsetToPointA and
+// k_SSB exist on the carrier's common resource grid (ssbGrid with commonSpacingOf).
 std::vector<SsbPosition> ssbPositions(const BandwidthCarrier& carrier);
 
 }  // namespace tarnvale

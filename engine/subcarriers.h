@@ -48,16 +48,32 @@ inline constexpr int kSsbSubcarriers = 240;
 inline constexpr int kSsbRefSubcarrier = 120;
 inline constexpr int kSsbResourceBlocks = 20;
 
-// The centre of an SS block's subcarrier 0.
-constexpr std::int64_t ssbFirstSubcarrierKhz(std::int64_t ssRefKhz, std::int32_t scsKhz) {
-    return ssRefKhz - kSsbRefSubcarrier * std::int64_t{scsKhz};
+// The subcarriers of an SS block a UE receives: all 240; on a 3 MHz channel its PBCH is
+// punctured to subcarriers 48 to 191, 12 resource blocks, from which offsetToPointA and k_SSB
+// are counted too (TS 38.211 clause 7.4.3.1).
+struct SsbSubcarriers {
+    int first;
+    int count;
+};
+
+constexpr SsbSubcarriers ssbSubcarriers(std::int32_t channelBandwidthKhz) {
+    return channelBandwidthKhz == 3000 ? SsbSubcarriers{48, 144}
+                                       : SsbSubcarriers{0, kSsbSubcarriers};
 }
 
-// The band an SS block occupies: SS_REF - 120 S - S/2 to SS_REF + 119 S + S/2.
-constexpr HzSpan ssbOccupiedBand(std::int64_t ssRefKhz, std::int32_t scsKhz) {
-    const std::int64_t firstHz = ssbFirstSubcarrierKhz(ssRefKhz, scsKhz) * 1000;
+// The centre of the first subcarrier received.
+constexpr std::int64_t ssbFirstSubcarrierKhz(std::int64_t ssRefKhz, std::int32_t scsKhz,
+                                             SsbSubcarriers received) {
+    return ssRefKhz + (received.first - kSsbRefSubcarrier) * std::int64_t{scsKhz};
+}
+
+// The band the received subcarriers occupy: for a whole block SS_REF - 120 S - S/2 to
+// SS_REF + 119 S + S/2.
+constexpr HzSpan ssbOccupiedBand(std::int64_t ssRefKhz, std::int32_t scsKhz,
+                                 SsbSubcarriers received) {
+    const std::int64_t firstHz = ssbFirstSubcarrierKhz(ssRefKhz, scsKhz, received) * 1000;
     const std::int64_t scsHz = std::int64_t{scsKhz} * 1000;
-    return {firstHz - scsHz / 2, firstHz + (kSsbSubcarriers - 1) * scsHz + scsHz / 2};
+    return {firstHz - scsHz / 2, firstHz + (received.count - 1) * scsHz + scsHz / 2};
 }
 
 }  // namespace tarnvale

@@ -8,6 +8,7 @@
 #include "cli/options.h"
 #include "engine/band_names.h"
 #include "engine/band_table.h"
+#include "engine/input_text.h"
 #include "engine/number_text.h"
 
 // annotate --format FORMAT --column NAME [--band BAND] [--direction D] [FILE]: a CSV log with
@@ -35,7 +36,7 @@ Reading<DirectionChoice> readDirection(const std::optional<std::string>& text) {
             return {choice, {}};
         }
     }
-    return {std::nullopt, "--direction takes downlink, uplink or any, not \"" + *text + "\""};
+    return {std::nullopt, "--direction takes downlink, uplink or any, not " + inQuotes(*text)};
 }
 
 // The reasons a command line of annotate is refused before any input is read.
@@ -127,7 +128,8 @@ class RowAnnotator {
     std::string_view fieldsFor(CsvReader& reader, std::string& problem) {
         const std::size_t count = reader.fieldCount();
         if (count < headerFields_) {
-            problem = "the row has " + std::to_string(count) + " fields, the header " +
+            problem = "the row has " + std::to_string(count) +
+                      (count == 1 ? " field, the header " : " fields, the header ") +
                       std::to_string(headerFields_);
         }
         if (column_ >= count) {

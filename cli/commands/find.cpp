@@ -35,8 +35,9 @@ std::string nothingNearText(const Request& request, std::optional<Format> format
     if (format) {
         text += std::string(formatName(*format)) + " ";
     }
-    return text + "carrier within " + request.value(kToleranceOption).value_or("0") + " kHz of " +
-           std::string(frequency) + " MHz";
+    return text + "carrier within " +
+           echoed(trimmed(request.value(kToleranceOption).value_or("0"))) + " kHz of " +
+           echoed(trimmed(frequency)) + " MHz";
 }
 
 // Frequencies are answered in order; one that finds nothing is said so, as grep would.

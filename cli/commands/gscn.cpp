@@ -3,6 +3,7 @@
 #include "cli/options.h"
 #include "cli/values.h"
 #include "engine/band_names.h"
+#include "engine/input_text.h"
 #include "engine/nr_raster.h"
 #include "engine/number_text.h"
 #include "report/gscn_columns.h"
@@ -26,13 +27,11 @@ void bandEntries(const Request& request, const std::string& name, report::Sink& 
 }
 
 Reading<GscnEntry> readGscn(std::string_view text) {
-    const auto gscn = parseChannel(text);
+    const auto gscn = parseChannel(trimmed(text));
     const auto mhz = gscn ? gscnFrequencyMhz(*gscn) : std::nullopt;
     if (!mhz) {
-        std::string problem = "\"";
-        problem += text;
-        problem += "\" is not a GSCN (a whole number from " + gscnRangeText() + ")";
-        return {std::nullopt, problem};
+        return {std::nullopt, inQuotes(trimmed(text)) + " is not a GSCN (a whole number from " +
+                                  gscnRangeText() + ")"};
     }
     return {GscnEntry{0, ' ', *gscn, *mhz}, {}};
 }

@@ -27,7 +27,7 @@ void run(const Request& request, report::Sink& out, Diagnostics& diagnostics) {
         return;
     }
     if (!carrier->downlink) {
-        diagnostics.badInput(std::string(band->name()) +
+        diagnostics.badInput(fullName(*band) +
                              " is a supplementary uplink band: it carries no SS blocks");
         return;
     }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <variant>
 
 #include "engine/band.h"
 #include "engine/channel_bandwidth.h"
@@ -116,13 +117,11 @@ constexpr Band umtsSdl(std::string_view name, Uarfcns downlink, Uarfcns addition
 }
 
 // NR, TS 38.104 Tables 5.4.2.3-1 and -2: NR-ARFCNs First-<Step>-Last of each channel raster
-// ΔF_Raster, placed on the global raster. A raster of a band note may be for one channel
-// bandwidth only (n28's 40 MHz pair).
+// ΔF_Raster, placed on the global raster.
 struct PairedRaster {
     std::int32_t rasterKhz;
     ChannelRun downlink;
     ChannelRun uplink;
-    double onlyBandwidthMhz = 0;
 };
 
 struct Raster {
@@ -130,10 +129,8 @@ struct Raster {
     ChannelRun numbers;
 };
 
-constexpr CarrierRun nrRun(ChannelRun numbers, std::int32_t rasterKhz,
-                           double onlyBandwidthMhz = 0) {
-    return {numbers, nrArfcnKhz(numbers.first), nrGlobalStepKhz(numbers.first), rasterKhz,
-            onlyBandwidthMhz == 0 ? 0 : bandwidthKhz(onlyBandwidthMhz)};
+constexpr CarrierRun nrRun(ChannelRun numbers, std::int32_t rasterKhz) {
+    return {numbers, nrArfcnKhz(numbers.first), nrGlobalStepKhz(numbers.first), rasterKhz};
 }
 
 using GscnRanges = InlineList<GscnRange, 12>;
@@ -155,7 +152,8 @@ struct Edges {
 
 // Every NR duplex distance is the downlink low edge minus the uplink low edge (see nr_bands.h).
 constexpr Band nrFdd(std::string_view name, FddEdges edges, InlineList<PairedRaster, 3> rasters,
-                     GscnRanges gscn, Bandwidths bandwidths) {
+                     GscnRanges gscn, Bandwidths bandwidths,
+                     std::span<const BandwidthChannels> channelsPerBandwidth = {}) {
     ArfcnPlan plan{Duplex::Fdd,
                    {},
                    {},
@@ -164,10 +162,11 @@ constexpr Band nrFdd(std::string_view name, FddEdges edges, InlineList<PairedRas
                    gscn,
                    {khz(edges.downlinkLow), khz(edges.downlinkHigh), khz(edges.uplinkLow),
                     khz(edges.uplinkHigh)},
-                   bandwidths};
+                   bandwidths,
+                   channelsPerBandwidth};
     for (const auto& raster : rasters) {
-        plan.downlink.push(nrRun(raster.downlink, raster.rasterKhz, raster.onlyBandwidthMhz));
-        plan.uplink.push(nrRun(raster.uplink, raster.rasterKhz, raster.onlyBandwidthMhz));
+        plan.downlink.push(nrRun(raster.downlink, raster.rasterKhz));
+        plan.uplink.push(nrRun(raster.uplink, raster.rasterKhz));
         plan.spacingKhz = std::min<std::int64_t>(plan.spacingKhz, raster.rasterKhz);
     }
     return {Format::Nr, name, plan};
@@ -218,6 +217,19 @@ constexpr Band nrSdl(std::string_view name, Edges edges, InlineList<Raster, 3> r
 constexpr Band nrSul(std::string_view name, Edges edges, InlineList<Raster, 3> rasters,
                      Bandwidths bandwidths) {
     return nrOneWay(name, Duplex::Sul, edges, rasters, {}, bandwidths);
+}
+
+// A band restricted to shared spectrum channel access (TS 38.101-1 Table 5.2-1 NOTE 13).
+constexpr Band sharedSpectrum(Band band) {
+    std::get<ArfcnPlan>(band.plan).sharedSpectrum = true;
+    return band;
+}
+
+// A band whose CORESET#0 follows TS 38.213 Tables 13-5 and 13-6 (TS 38.101-1 Table 5.2-1
+// NOTE 17).
+constexpr Band coreset0Of40MhzBands(Band band) {
+    std::get<ArfcnPlan>(band.plan).coreset0Of40MhzBands = true;
+    return band;
 }
 
 // GSCN entries that a band note ties to carriers of some channel bandwidths.

@@ -268,10 +268,10 @@ TEST(CliAnnotate, ProblemRowsKeepTheirFieldsAndNameTheLineTheyStartOn) {
                   "tarnvale-cli: line 4: the earfcn field is empty",
                   "tarnvale-cli: line 5: \"abc\" is not a channel number (a whole number)",
                   "tarnvale-cli: line 8: no LTE band has channel 99999 as a downlink channel",
-                  "tarnvale-cli: line 9: the row has 1 fields, the header 3",
+                  "tarnvale-cli: line 9: the row has 1 field, the header 3",
                   "tarnvale-cli: line 10: the row has 2 fields, the header 3",
-                  "tarnvale-cli: line 11: -1 is not a channel number: channel numbers are not "
-                  "negative"}));
+                  "tarnvale-cli: line 11: -1 is not a channel number: channel numbers have no "
+                  "minus sign"}));
     const auto out = records(r.out);
     ASSERT_EQ(out.size(), 8u);
     EXPECT_EQ(out[2], "a,,b,,,\n");

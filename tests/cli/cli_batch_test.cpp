@@ -70,7 +70,7 @@ TEST(CliBatch, MessagesNameTheLineOfTheBadValue) {
     EXPECT_EQ(lines(r.err),
               (std::vector<std::string>{
                   "tarnvale-cli: line 3: \"abc\" is not a channel number (a whole number)",
-                  "tarnvale-cli: line 6: channel 99999 is not in LTE \"Band 3\" (valid channels: "
+                  "tarnvale-cli: line 6: channel 99999 is not in LTE Band 3 (valid channels: "
                   "DL: 1200-1949; UL: 19200-19949)"}));
 }
 

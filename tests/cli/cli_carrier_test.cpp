@@ -108,7 +108,7 @@ TEST(CliCarriers, BadInputSaysWhatTheBandAllows) {
         const char* message;
     } cases[] = {
         {{"carrier", "NR", "n78", "636666", "--bandwidth", "7"},
-         "NR n78 has no 7 MHz channel; it allows 5, 10, 15, 20, 25, 30, 40, 50, 60, 70, 80, 90 "
+         "NR n78 has no 7 MHz channel; it allows 10, 15, 20, 25, 30, 40, 50, 60, 70, 80, 90 "
          "and 100 MHz"},
         {{"carrier", "NR", "n78", "636666", "--bandwidth", "100", "--scs", "15"},
          "NR n78 allows no 15 kHz subcarriers with a 100 MHz channel; it allows 30 and 60 kHz"},

@@ -90,10 +90,11 @@ TEST(CliGenerations, TableListsDownlinkChannelsInAscendingOrder) {
 }
 
 TEST(CliGenerations, GscnGivesSsBlockFrequencies) {
-    const auto r = cli({"gscn", "2156", "7499", "22256", "26640"});
+    const auto r = cli({"gscn", "2156", "7499", "22256", "26640", "41639"});
     EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(lines(r.out), (std::vector<std::string>{"gscn,frequency_mhz", "2156,862.8500",
-                                                      "7499,3000.0000", "22256,24250.0800"}));
+    EXPECT_EQ(lines(r.out),
+              (std::vector<std::string>{"gscn,frequency_mhz", "2156,862.8500", "7499,3000.0000",
+                                        "22256,24250.0800", "26640,.9500"}));
     EXPECT_EQ(lines(r.err).size(), 1u);
     const auto band = lines(cli({"gscn", "--band", "78"}).out);
     ASSERT_EQ(band.size(), 1u + 8051 - 7711 + 1);

@@ -174,10 +174,11 @@ TEST(CliProcess, NegativeAndOverlongNumbersAreRefusedWithTheirReason) {
         std::vector<std::string> args;
         const char* message;
     } rows[] = {
-        {{"lookup", "-5"}, "-5 is not a channel number: channel numbers are not negative"},
+        {{"lookup", "-5"}, "-5 is not a channel number: channel numbers have no minus sign"},
         {{"convert", "LTE", "3", "-1300"},
-         "-1300 is not a channel number: channel numbers are not negative"},
-        {{"lookup", "4294967296"}, "4294967296 is too large for a channel number"},
+         "-1300 is not a channel number: channel numbers have no minus sign"},
+        {{"lookup", "4294967296"},
+         "4294967296 is too large for a channel number (the largest is 2147483647)"},
         {{"find", "-1842.5"}, "-1842.5 is not a frequency: frequencies are not negative"},
         {{"find", "900", "--tolerance-khz", "x"},
          "\"x\" is not a tolerance in kHz (a plain decimal number such as 15)"},

@@ -260,7 +260,6 @@ const TestFrequency kCalculatorPositions[] = {
     {"n25", 30, 15, 0, Link::Down, 391180, 389812, 15, 4883, 14, 18, "srsRAN"},
     {"n25", 30, 15, 0, Link::Down, 391180, 389812, 15, 4901, 54, 18, "srsRAN"},
     {"n28", 15, 20, 0, Link::Down, 156100, 154192, 15, 1931, 0, 6, "srsRAN"},
-    {"n28", 15, 40, 0, Link::Down, 155608, 151720, 15, 1901, 2, 6, "srsRAN, n28's 40 MHz channel"},
     {"n41", 15, 10, 0, Link::Both, 520002, 519066, 15, 6501, 19, 0, "srsRAN"},
     {"n41", 30, 15, 0, Link::Both, 520008, 518640, 15, 6510, 50, 10, "srsRAN"},
     {"n46", 30, 20, 0, Link::Both, 769332, 768720, 30, 9260, 8, 0, "srsRAN, n46's 20 MHz list"},
@@ -331,7 +330,7 @@ TEST(Bandwidths, EveryAllowedBandwidthHasItsResourceBlocks) {
     }
     EXPECT_TRUE(allowedBandwidths(bandNamed("LTE", "Band 103")).empty());
     EXPECT_EQ(allowedBandwidths(bandNamed("UMTS", "Band I")).size(), 1u);
-    EXPECT_EQ(allowedBandwidths(bandNamed("NR", "n78")).size(), 8u + 12u + 12u);
+    EXPECT_EQ(allowedBandwidths(bandNamed("NR", "n78")).size(), 7u + 12u + 12u);
 }
 
 // TS 36.508 V17.3.0 clause 4.3.1: the lowest and highest downlink EARFCN tested for a
@@ -371,13 +370,21 @@ TEST(Carriers, LteTestFrequenciesAreTheOutermostCarriers) {
 
 // Band notes that tie channels or SS block positions to a bandwidth.
 TEST(Carriers, BandNotesTieChannelsAndSsBlocksToBandwidths) {
-    const auto n28 = bandNamed("NR", "n28");
-    EXPECT_TRUE(carrierChannels(n28, {40000, 15, 0}).contains(155608));
-    EXPECT_FALSE(carrierChannels(n28, {20000, 15, 0}).contains(155608));
     const auto n46 = bandNamed("NR", "n46");
     EXPECT_EQ(carrierChannels(n46, {10000, 30, 0}).size(), 2u);
     EXPECT_EQ(carrierChannels(n46, {100000, 30, 0}).size(), 4u);
-    EXPECT_EQ(carrierChannels(bandNamed("NR", "n96"), {20000, 30, 0}).size(), 59u);
+    EXPECT_EQ(carrierChannels(bandNamed("NR", "n96"), {20000, 30, 0}).size(), 60u);
+    // n106's one 3 MHz channel, paired with 179800.
+    const auto n106 = carrierChannels(bandNamed("NR", "n106"), {3000, 15, 0});
+    ASSERT_EQ(n106.size(), 1u);
+    EXPECT_EQ(carrierOf(bandNamed("NR", "n106"), n106.at(0), 3, 15, 0).uplink->channel, 179800);
+    // A 3 MHz carrier takes the GSCNs of 3 MHz channels, a 5 MHz one the others.
+    const auto n28 = bandNamed("NR", "n28");
+    for (const double mhz : {3.0, 5.0}) {
+        for (const auto& p : ssbPositions(carrierOf(n28, 156100, mhz, 15, 0))) {
+            EXPECT_EQ(p.gscn >= kFirst3MhzGscn, mhz == 3.0) << p.gscn;
+        }
+    }
     // n79: 40 MHz carriers and wider take every 16th GSCN from 8480, narrower ones any.
     const auto n79 = bandNamed("NR", "n79");
     for (const auto& p : ssbPositions(carrierOf(n79, 713328, 40, 30, 0))) {
@@ -397,8 +404,8 @@ TEST(Carriers, WhatIsNoCarrierSaysWhy) {
         const char* problem;
     } shapes[] = {
         {carrierShape(n78, 7000, std::nullopt),
-         "NR n78 has no 7 MHz channel; it allows 5, 10, 15, 20, 25, 30, 40, 50, 60, 70, 80, 90 "
-         "and 100 MHz"},
+         "NR n78 has no 7 MHz channel; it allows 10, 15, 20, 25, 30, 40, 50, 60, 70, 80, 90 and "
+         "100 MHz"},
         {carrierShape(n78, 100000, 15),
          "NR n78 allows no 15 kHz subcarriers with a 100 MHz channel; it allows 30 and 60 kHz"},
         {carrierShape(n78, 20000, 30, 2200), "the offset to carrier is 0 to 2199 resource blocks"},
@@ -424,23 +431,21 @@ TEST(Carriers, WhatIsNoCarrierSaysWhy) {
         {n78, 636667, wide,
          "channel 636667 is off NR n78's 30 kHz channel raster (620000-653332 [step 2]); the "
          "nearest valid centre is 3549.9900 MHz, channel 636666"},
-        {bandNamed("NR", "n28"),
-         155608,
-         {20000, 15, 0},
-         "channel 155608 of NR n28 is for 40 MHz channels only; the nearest valid centre is "
-         "778.0000 MHz, channel 155600"},
         {bandNamed("NR", "n91"),
          172400,
          {5000, 15, 0},
          "uplink channel 172400 of NR n91 has no downlink pair, and a carrier needs its "
-         "downlink"},
+         "downlink; the nearest valid centre is 1429.5000 MHz, channel 285900"},
         {bandNamed("NR", "n91"),
          285400,
          {10000, 15, 0},
          "no 10 MHz carrier fits NR n91 (1427 to 1432 MHz)"},
         {n78, 100, wide,
-         "channel 100 is not in NR \"n78\" (valid channels: 620000-653333, 620000-653332 [step "
-         "2])"},
+         "channel 100 is not in NR n78; the nearest valid centre is 3350.0100 MHz, channel "
+         "623334"},
+        {n78, 700000, wide,
+         "channel 700000 is not in NR n78; the nearest valid centre is 3750.0000 MHz, channel "
+         "650000"},
     };
     for (const auto& c : carriers) {
         const auto carrier = carrierAt(c.band, c.channel, c.shape);

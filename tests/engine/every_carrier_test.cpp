@@ -28,7 +28,7 @@ std::string nameOf(BandRef band, const AllowedBandwidth& allowed) {
 // raster, 30 and 60 kHz ones the 30 kHz raster; FR2 the raster of the spacing; a 100 kHz
 // raster serves all.
 bool serves(std::int32_t rasterKhz, std::int32_t scsKhz, bool fr2) {
-    if (rasterKhz == 100) {
+    if (rasterKhz == 100 || rasterKhz == 10) {
         return true;
     }
     if (fr2) {
@@ -58,11 +58,9 @@ bool validByTheRules(BandRef band, const ArfcnPlan& plan, const CarrierShape& sh
         return band.format() == Format::Lte || serves(run.rasterKhz, shape.scsKhz, fr2);
     });
     const bool onRaster = std::ranges::any_of(runs, [&](const CarrierRun& run) {
-        const bool forBandwidth =
-            run.onlyBandwidthKhz == 0 || run.onlyBandwidthKhz == shape.bandwidthKhz;
         const bool rasterFits = band.format() == Format::Lte || !bandHasRaster ||
                                 serves(run.rasterKhz, shape.scsKhz, fr2);
-        return forBandwidth && rasterFits && run.numbers.holds(channel);
+        return rasterFits && run.numbers.holds(channel);
     });
     const auto centre = *carrierKhz(runs, channel);
     const bool sul = plan.duplex == Duplex::Sul;
@@ -164,10 +162,12 @@ TEST(EveryNrCarrier, SsBlocksLieInsideTheCarrierOnTheRaster) {
             SCOPED_TRACE(nameOf(band, allowed));
             const auto carrier = *carrierAt(band, valid.at(valid.size() / 2), shape).value;
             const auto& side = *carrier.downlink;
+            // In Hz: the edges of 15 kHz subcarriers fall on half kilohertz.
             const std::int64_t scs = shape.scsKhz;
             const std::int64_t lowest = side.centreKhz - 6 * *carrier.resourceBlocks * scs;
-            const std::int64_t highest = lowest + (12 * *carrier.resourceBlocks - 1) * scs;
-            const std::int64_t common = fr2 ? scs : std::min<std::int64_t>(scs, 30);
+            const std::int64_t bottomHz = lowest * 1000 - scs * 500;
+            const std::int64_t topHz = bottomHz + 12 * *carrier.resourceBlocks * scs * 1000;
+            const bool fr2_2 = side.centreKhz >= kFr2_2LowKhz;
             for (const auto& p : ssbPositions(carrier)) {
                 ++checked;
                 const bool onRaster = std::ranges::any_of(plan.gscn, [&](const GscnRange& r) {
@@ -177,9 +177,16 @@ TEST(EveryNrCarrier, SsBlocksLieInsideTheCarrierOnTheRaster) {
                 EXPECT_TRUE(onRaster) << p.gscn;
                 EXPECT_EQ(p.ssRefKhz, gscnKhz(p.gscn));
                 EXPECT_EQ(nrArfcnKhz(p.ssbArfcn), p.ssRefKhz);
-                EXPECT_GE(p.ssRefKhz - 120 * p.scsKhz, lowest) << p.gscn;
-                EXPECT_LE(p.ssRefKhz + 119 * p.scsKhz, highest) << p.gscn;
-                const std::int64_t fromPointA = p.ssRefKhz - 120 * p.scsKhz - *side.pointAKhz;
+                // The subcarriers received: 48 to 191 of a 3 MHz channel's block, else all.
+                const std::int64_t first = shape.bandwidthKhz == 3000 ? 48 : 0;
+                const std::int64_t count = shape.bandwidthKhz == 3000 ? 144 : 240;
+                const std::int64_t firstKhz = p.ssRefKhz + (first - 120) * p.scsKhz;
+                EXPECT_GE(firstKhz * 1000 - p.scsKhz * 500, bottomHz) << p.gscn;
+                EXPECT_LE((firstKhz + count * p.scsKhz) * 1000 - p.scsKhz * 500, topHz) << p.gscn;
+                const std::int64_t common = fr2_2 || plan.sharedSpectrum ? p.scsKhz
+                                            : fr2                        ? scs
+                                                  : std::min<std::int64_t>(scs, 30);
+                const std::int64_t fromPointA = firstKhz - *side.pointAKhz;
                 const std::int64_t rb = fr2 ? 720 : 180;
                 const std::int64_t unit = fr2 ? common : 15;
                 EXPECT_EQ(p.offsetToPointA * rb + p.kSsb * unit, fromPointA) << p.gscn;

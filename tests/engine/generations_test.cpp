@@ -117,14 +117,29 @@ TEST(NrRaster, GlobalRasterAndGscnInTheirThreeRanges) {
     const struct {
         Channel gscn;
         const char* mhz;
-    } gscns[] = {{2, "1.2500"},         {2156, "862.8500"},    {5279, "2112.0500"},
-                 {7498, "2999.0500"},   {7499, "3000.0000"},   {7884, "3554.4000"},
-                 {22255, "24248.6400"}, {22256, "24250.0800"}, {26639, "99988.3200"}};
+    } gscns[] = {{2, "1.2500"},
+                 {2156, "862.8500"},
+                 {5279, "2112.0500"},
+                 {7498, "2999.0500"},
+                 {7499, "3000.0000"},
+                 {7884, "3554.4000"},
+                 {22255, "24248.6400"},
+                 {22256, "24250.0800"},
+                 {26639, "99988.3200"},
+                 // 3 MHz channels (TS 38.101-1 Table 5.4.3.3-2 and TS 38.101-5 Table 5.4.3.3-1a)
+                 {26640, ".9500"},
+                 {30987, "870.3500"},
+                 {31100, "892.7500"},
+                 {33802, "1433.2500"},
+                 {39129, "2498.7500"},
+                 {41636, "2999.9500"},
+                 {41637, "920.7300"},
+                 {41638, "921.4500"}};
     for (const auto& g : gscns) {
         EXPECT_EQ(frequencyText(*gscnFrequencyMhz(g.gscn), "."), g.mhz) << g.gscn;
     }
     EXPECT_FALSE(gscnFrequencyMhz(1));
-    EXPECT_FALSE(gscnFrequencyMhz(26640));
+    EXPECT_FALSE(gscnFrequencyMhz(41639));
 }
 
 // First and last channel of the list, with both carriers, for each duplex mode.
@@ -187,15 +202,15 @@ TEST(Generations, SeveralRastersCountEachChannelOnce) {
     EXPECT_EQ(channelCount(n263), 138u + 34u);  // the 480 kHz raster misses the 120 kHz one
 }
 
-// n28's <20> raster has one more channel pair, for a 40 MHz channel, off its 20-number step.
+// TS 38.104 V18.9.0 dropped n28's 40 MHz channel pair off its <20> raster; the satellite bands
+// have a 10 kHz raster beside their 100 kHz one.
 TEST(Generations, BandNotesAddTheirChannels) {
-    const auto n28 = bandNamed("NR", "n28");
-    const auto records = channelRecords(n28, 155608);
-    ASSERT_EQ(records.size(), 1u);
-    EXPECT_EQ(records[0].uplinkChannel, 144608);
-    EXPECT_EQ(frequencyText(records[0].downlinkCarrier->mhz, "."), "778.0400");
-    EXPECT_EQ(frequencyText(records[0].uplinkCarrier->mhz, "."), "723.0400");
-    EXPECT_FALSE(channelIndex(n28, 155628));
+    EXPECT_TRUE(channelRecords(bandNamed("NR", "n28"), 155608).empty());
+    const auto n254 = bandNamed("NR", "n254");
+    EXPECT_EQ(channelCount(n254), (500000u - 496700u) / 2 + 1);
+    EXPECT_EQ(validChannelText(n254),
+              "DL: 496700-500000 [step 2], 496700-500000 [step 20]; UL: 322000-325300 [step 2], "
+              "322000-325300 [step 20]");
     // n263's 480 and 960 kHz rasters share one run, which its text names once.
     EXPECT_EQ(validChannelText(bandNamed("NR", "n263")),
               "2564083-2794243 [step 1680], 2566603-2788363 [step 6720]");

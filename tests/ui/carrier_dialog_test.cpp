@@ -264,7 +264,8 @@ TEST_F(CarrierWindow, TheSsTableAndThePictureShowTheEnginesPositions) {
     table->selectRow(2);
     auto* chosen = picture->findChild<PaintedShape*>("shpSsbSelected");
     EXPECT_TRUE(chosen->isVisible());
-    const auto occupied = ssbOccupiedBand(positions[2].ssRefKhz, positions[2].scsKhz);
+    const auto occupied =
+        ssbOccupiedBand(positions[2].ssRefKhz, positions[2].scsKhz, ssbSubcarriers(400000));
     EXPECT_NEAR(chosen->left(), xOf(static_cast<double>(occupied.lowHz) / 1000), 0.5);
     EXPECT_NEAR(chosen->left() + chosen->width(), xOf(static_cast<double>(occupied.highHz) / 1000),
                 0.5);
@@ -300,10 +301,11 @@ TEST_F(CarrierWindow, EachDuplexModeHasItsRowsInThePicture) {
 }
 
 TEST_F(CarrierWindow, ABandWithoutBandwidthsSaysSoWithoutAWarning) {
-    choose("cboCarrierFormat", "NR");
-    choose("cboCarrierBand", "n68");
+    choose("cboCarrierFormat", "LTE");
+    choose("cboCarrierBand", "Band 103");
     EXPECT_EQ(part<QComboBox>("cboBandwidth")->count(), 0);
-    EXPECT_EQ(label("lblCarrierStatus"), toQString(noBandwidthText(bandNamed(Format::Nr, "n68"))));
+    EXPECT_EQ(label("lblCarrierStatus"),
+              toQString(noBandwidthText(bandNamed(Format::Lte, "Band 103"))));
     QTest::keyClick(channel(), Qt::Key_Plus);
     QTest::keyClick(channel(), Qt::Key_Return);
     EXPECT_EQ(alerts.beeps, 2);

@@ -166,10 +166,11 @@ TEST_F(Lookup, TextThatIsNeitherSaysWhy) {
     EXPECT_EQ(status(), "“abc” is neither a channel number nor a frequency in MHz");
     ask("99999999999");
     EXPECT_EQ(table->model()->rowCount(), 0);
-    EXPECT_EQ(status(), "99999999999 is too large for a channel number");
+    EXPECT_EQ(status(),
+              "99999999999 is too large for a channel number (the largest is 2147483647)");
     ask("-5");
     EXPECT_EQ(table->model()->rowCount(), 0);
-    EXPECT_EQ(status(), "-5 is not a channel number: channel numbers are not negative");
+    EXPECT_EQ(status(), "-5 is not a channel number: channel numbers have no minus sign");
     ask("-1842.5 MHz");
     EXPECT_EQ(status(), "-1842.5 is not a frequency: frequencies are not negative");
     // Past every band: nothing, and the number as typed rather than its binary digits.

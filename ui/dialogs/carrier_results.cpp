@@ -142,7 +142,8 @@ void CarrierDialog::showPicture() {
         const auto chosen = tblSsb_->selectionModel()->selectedRows();
         if (!chosen.isEmpty()) {
             const auto& position = ssbRows_->row(chosen.front().row());
-            view.selectedSsb = khzOf(ssbOccupiedBand(position.ssRefKhz, position.scsKhz));
+            view.selectedSsb = khzOf(ssbOccupiedBand(position.ssRefKhz, position.scsKhz,
+                                                     ssbSubcarriers(c.shape.bandwidthKhz)));
         }
     }
     const QString downlinkNote =
