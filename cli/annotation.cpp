@@ -39,8 +39,9 @@ std::string joined(const std::vector<NumberCarrier>& entries, bool collapse, App
 
 }  // namespace
 
-Annotator::Annotator(std::span<const BandRef> bands, DirectionChoice choice)
-    : bands_(bands), choice_(choice), slots_(kSlots) {}
+Annotator::Annotator(std::span<const BandRef> bands, DirectionChoice choice, char delimiter,
+                     bool wrapped)
+    : bands_(bands), choice_(choice), delimiter_(delimiter), wrapped_(wrapped), slots_(kSlots) {}
 
 std::string_view Annotator::fieldsOf(Channel number) {
     auto& slot = slots_[static_cast<std::uint32_t>(number) % kSlots];
@@ -59,21 +60,30 @@ std::string_view Annotator::fieldsOf(Channel number) {
 }
 
 std::string Annotator::build(Channel number) const {
-    const auto entries = numberCarriers(number, bands_, choice_);
+    auto entries = numberCarriers(number, bands_, choice_);
+    const std::size_t asGiven = entries.size();
+    if (wrapped_ && number < kEarfcnWrap) {
+        const auto more = numberCarriers(number + kEarfcnWrap, bands_, choice_);
+        entries.insert(entries.end(), more.begin(), more.end());
+    }
     if (entries.empty()) {
         return {};
     }
+    const auto name = [&](std::string& out, const NumberCarrier& e) {
+        out += e.band.name();
+        if (&e >= entries.data() + asGiven) {
+            out += " (" + channelText(number + kEarfcnWrap) + ")";
+        }
+    };
     const bool agree = std::ranges::all_of(entries, [&](const NumberCarrier& e) {
         return e.direction == entries[0].direction && e.carrier.mhz == entries[0].carrier.mhz;
     });
     std::string fields;
-    report::appendCsvField(fields, joined(entries, false, [](std::string& out, const auto& e) {
-                               out += e.band.name();
-                           }));
-    fields += ',';
+    report::appendCsvField(fields, joined(entries, false, name));
+    fields += delimiter_;
     fields += joined(entries, agree,
                      [](std::string& out, const auto& e) { out += directionName(e.direction); });
-    fields += ',';
+    fields += delimiter_;
     fields += joined(entries, agree,
                      [](std::string& out, const auto& e) { appendCarrier(out, e.carrier); });
     return fields;

@@ -222,6 +222,8 @@ int run(std::span<const std::string_view> args, Input& input, report::Sink& out,
         parseAndRun(args, input, out, diagnostics);
         out.flush();
     } catch (const report::WriteError& e) {
+        // The output failed, not the input line being read.
+        diagnostics.atLine(0);
         diagnostics.failure("cannot write the output: " + std::string(e.what()));
     } catch (const ReadError& e) {
         diagnostics.badInput("cannot read the input: " + std::string(e.what()));

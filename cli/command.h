@@ -19,9 +19,9 @@ namespace tarnvale::cli {
 
 // An option of a command: a flag that takes a value, or a flag alone (no valueName).
 struct Option {
-    std::string_view flag;       // "--tolerance-khz"
-    std::string_view valueName;  // "K"; empty for a flag that takes no value
-    std::string_view help;
+    std::string_view flag;            // "--tolerance-khz"
+    std::string_view valueName = {};  // "K"; empty for a flag that takes no value
+    std::string_view help = {};
     std::string_view whenMissing = {};  // the message for a flag given without its value
 };
 
@@ -35,6 +35,12 @@ struct Argument {
 };
 
 struct Command;
+
+// Rows of another kind that an option asks for: the words that bring them in, and their columns.
+struct OtherRows {
+    std::string_view intro;  // "With --band, the band's GSCNs ..., with the columns"
+    std::span<const std::string_view> columns;
+};
 
 // One command line, parsed.
 struct Request {
@@ -60,8 +66,8 @@ struct Command {
     std::span<const Option* const> options = {};
     std::string_view details = {};  // what the command does and its columns hold
     std::span<const std::string_view> columns = {};
-    // The columns of the command's other row kind (gscn --band), named after `details`.
-    std::span<const std::string_view> otherColumns = {};
+    // The command's other row kinds (gscn --band), named after `details`.
+    std::span<const OtherRows> otherRows = {};
     std::string_view example = {};
     // Runs the command: rows go to `out`, messages to `diagnostics`.
     void (*run)(const Request& request, report::Sink& out, Diagnostics& diagnostics) = nullptr;

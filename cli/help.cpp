@@ -171,10 +171,11 @@ std::string commandHelp(const Command& command) {
     }
     text += "\nOptions:\n" + table(rows) + "\n";
     std::string details(command.details);
-    for (const auto name : command.otherColumns) {
-        details += (name == command.otherColumns.front() ? " " : ", ") + std::string(name);
-    }
-    if (!command.otherColumns.empty()) {
+    for (const auto& other : command.otherRows) {
+        details.append(details.empty() ? "" : " ").append(other.intro);
+        for (const auto name : other.columns) {
+            details.append(name == other.columns.front() ? " " : ", ").append(name);
+        }
         details += ".";
     }
     if (!details.empty()) {

@@ -44,4 +44,10 @@ inline constexpr Option kDirectionOption{
     .help = "the numbers' direction: downlink (default), uplink or any",
     .whenMissing = "--direction needs downlink, uplink or any"};
 
+inline constexpr Option kEarfcnWrappedOption{
+    .flag = "--earfcn-wrapped",
+    .help =
+        "LTE: look a number below 65536 up as that number plus 65536 too, as modems that "
+        "report 16 bits wrap Band 65 and above"};
+
 }  // namespace tarnvale::cli

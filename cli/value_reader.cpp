@@ -11,10 +11,15 @@ bool isSeparator(char c) {
 
 }  // namespace
 
-// Moves past separators, counting lines; false at the end of the input.
+// Moves past separators (and the rest of an overlong value handed out), counting lines; false
+// at the end of the input.
 bool ValueReader::skipSeparators() {
     for (;;) {
         const char* at = buffer_.begin();
+        if (inOverlong_) {
+            at = std::find_if(at, buffer_.end(), isSeparator);
+            inOverlong_ = at == buffer_.end();
+        }
         for (; at != buffer_.end() && isSeparator(*at); ++at) {
             line_ += *at == '\n' ? 1 : 0;
         }
@@ -53,17 +58,13 @@ std::optional<InputValue> ValueReader::next() {
     }
 }
 
-// Keeps the first bytes of a value too long to be a number and drops the rest of it.
+// Keeps the first bytes of a value too long to be a number; the rest is skipped later.
 InputValue ValueReader::overlong(std::size_t line) {
     overlong_.assign(buffer_.begin(), kLongestValue);
     overlong_ += "...";
-    for (;;) {
-        const char* end = std::find_if(buffer_.begin(), buffer_.end(), isSeparator);
-        buffer_.consume(end);
-        if (end != buffer_.end() || !buffer_.readMore()) {
-            return {overlong_, line};
-        }
-    }
+    buffer_.consume(buffer_.begin() + kLongestValue);
+    inOverlong_ = true;
+    return {overlong_, line};
 }
 
 }  // namespace tarnvale::cli

@@ -21,7 +21,8 @@ struct InputValue {
 class ValueReader {
   public:
     // A value is no number past this many bytes; a longer one is handed out as its first
-    // kLongestValue bytes and "...", so memory stays flat whatever the input holds.
+    // kLongestValue bytes and "..." as soon as they are read, and the rest of it is skipped, so
+    // memory stays flat and an endless value is said at once.
     static constexpr std::size_t kLongestValue = 4096;
 
     ValueReader(Input& input, std::function<void()> beforeRead)
@@ -37,6 +38,7 @@ class ValueReader {
     InputBuffer buffer_;
     std::size_t line_ = 1;
     std::string overlong_;
+    bool inOverlong_ = false;  // the rest of an overlong value is still to be skipped
 };
 
 }  // namespace tarnvale::cli

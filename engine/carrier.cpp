@@ -249,8 +249,7 @@ Reading<CarrierShape> umtsShape(std::int32_t bandwidthKhz, std::optional<std::in
 
 std::string noBandwidthText(BandRef band) {
     return fullName(band) + " has no channel bandwidth in " +
-           (band.format() == Format::Lte ? "TS 36.101 Table 5.6.1-1"
-                                         : "TS 38.101-1 Table 5.3.5-1");
+           (band.format() == Format::Lte ? "TS 36.101 Table 5.6.1-1" : "TS 38.101-1 Table 5.3.5-1");
 }
 
 std::string noValidChannelText(BandRef band, const CarrierShape& shape) {
@@ -290,6 +289,11 @@ std::vector<AllowedBandwidth> allowedBandwidths(BandRef band) {
     std::ranges::sort(spacings, {}, &SpacingBandwidths::scsKhz);
     for (const auto& entry : spacings) {
         entry.bandwidths.forEach([&](std::int32_t khz) {
+            // A bandwidth wider than the direction a carrier is listed by (n91's and n93's
+            // 5 MHz downlinks) makes no carrier here.
+            if (channelsOf(*plan, {khz, entry.scsKhz, 0}).empty()) {
+                return;
+            }
             const auto blocks = resourceBlocks(kind, entry.scsKhz, khz);
             const auto guard =
                 kind != CarrierKind::Lte && blocks
@@ -411,9 +415,9 @@ Reading<BandwidthCarrier> carrierAt(BandRef band, Channel channel, const Carrier
     const auto listed = listedNumber(band, *plan, channel);
     const auto valid = carrierChannels(band, shape);
     if (!listed.value) {
-        return {std::nullopt, valid.empty() ? listed.problem
-                                            : listed.problem + "; " +
-                                                  nearestText(valid, *plan, channel)};
+        return {std::nullopt, valid.empty()
+                                  ? listed.problem
+                                  : listed.problem + "; " + nearestText(valid, *plan, channel)};
     }
     if (!valid.contains(*listed.value)) {
         return {std::nullopt, whyNot(band, *plan, *listed.value, shape, valid)};

@@ -42,8 +42,8 @@ struct AllowedBandwidth {
     std::optional<std::int64_t> minimumGuardHz;  // NR only
 };
 
-// The bandwidths a band allows, ascending by spacing and then by bandwidth; UMTS carriers are
-// 5 MHz wide.
+// The bandwidths a band allows where a carrier of them fits its listed direction, ascending by
+// spacing and then by bandwidth; UMTS carriers are 5 MHz wide.
 std::vector<AllowedBandwidth> allowedBandwidths(BandRef band);
 
 // Why a band lists no channel bandwidth (LTE Band 103, NR n68).

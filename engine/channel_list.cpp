@@ -164,6 +164,22 @@ std::string validChannelText(BandRef band) {
     return band.visitPlan([](const auto& plan) { return textOf(plan); });
 }
 
+InlineList<Channel, 2> pairedUplinkChannels(BandRef band, const ClassicPlan& plan,
+                                            Channel downlink) {
+    InlineList<Channel, 2> uplinks;
+    if (!plan.pairing) {
+        return uplinks;
+    }
+    for (const Channel offset : {plan.pairing->offset, plan.pairing->offsetAbove}) {
+        const Channel uplink = downlink - offset;
+        if (channelIndex(band, uplink) && pairedDownlinkChannel(plan, uplink) == downlink &&
+            (uplinks.empty() || uplinks.back() != uplink)) {
+            uplinks.push(uplink);
+        }
+    }
+    return uplinks;
+}
+
 std::string channelNotInBandText(BandRef band, Channel channel) {
     return "channel " + channelText(channel) + " is not in " + fullName(band) +
            " (valid channels: " + validChannelText(band) + ")";

@@ -20,6 +20,11 @@ std::optional<std::size_t> channelIndex(BandRef band, Channel channel);
 // The valid channels in words, e.g. "1-799, 991-1023" or "DL: 0-599; UL: 18000-18599".
 std::string validChannelText(BandRef band);
 
+// The listed WCDMA uplink channels whose downlink pair is `downlink`: one for each of the
+// pairing's offsets that gives one; none in a band without a pairing.
+InlineList<Channel, 2> pairedUplinkChannels(BandRef band, const ClassicPlan& plan,
+                                            Channel downlink);
+
 // Why a number is no channel of the band, naming its valid channels.
 std::string channelNotInBandText(BandRef band, Channel channel);
 

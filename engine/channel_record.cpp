@@ -66,15 +66,9 @@ ChannelRecord unpairedUplinkRecord(BandRef band, const ArfcnPlan& plan, Channel 
 // uplink channel by the pairing's offsets.
 void addPairRecords(BandRef band, const ClassicPlan& plan, Channel number,
                     std::vector<ChannelRecord>& records) {
-    if (!plan.pairing) {
-        return;
-    }
-    for (const Channel offset : {plan.pairing->offset, plan.pairing->offsetAbove}) {
-        const Channel uplink = number - offset;
-        const auto index = channelIndex(band, uplink);
-        if (index && pairedDownlinkChannel(plan, uplink) == number &&
-            (records.empty() || records.back().channel != uplink)) {
-            records.push_back(recordOf(band, plan, *index, uplink));
+    for (const Channel uplink : pairedUplinkChannels(band, plan, number)) {
+        if (records.empty() || records.back().channel != uplink) {
+            records.push_back(recordOf(band, plan, *channelIndex(band, uplink), uplink));
         }
     }
 }

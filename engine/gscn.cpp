@@ -1,5 +1,6 @@
 #include "engine/gscn.h"
 
+#include <cmath>
 #include <vector>
 
 #include "engine/nr_raster.h"
@@ -15,6 +16,50 @@ std::optional<double> gscnFrequencyMhz(Channel gscn) {
 
 std::string gscnRangeText() {
     return channelText(kFirstGscn) + " to " + channelText(kLastGscn);
+}
+
+namespace {
+
+// The first GSCN of [first, last] whose SS_REF is at or above `hz`; SS_REF grows with the GSCN
+// in each numbering.
+Channel firstAtOrAbove(std::int64_t hz, Channel first, Channel last) {
+    while (first < last) {
+        const Channel middle = first + (last - first) / 2;
+        if (*gscnKhz(middle) * 1000 < hz) {
+            first = middle + 1;
+        } else {
+            last = middle;
+        }
+    }
+    return first;
+}
+
+GscnNear nearOf(Channel gscn, std::int64_t hz) {
+    const std::int64_t ssRef = *gscnKhz(gscn);
+    return {gscn, ssRef, static_cast<double>(ssRef * 1000 - hz) / 1000};
+}
+
+}  // namespace
+
+// In whole hertz, so that a frequency halfway between two GSCNs is exactly so.
+std::vector<GscnNear> gscnsNear(double mhz) {
+    std::vector<GscnNear> near;
+    if (!(mhz >= 0 && mhz <= 100000)) {
+        return near;
+    }
+    const auto hz = static_cast<std::int64_t>(std::llround(mhz * 1e6));
+    const Channel above = firstAtOrAbove(hz, kFirstGscn, kFirst3MhzGscn - 1);
+    auto nearest = nearOf(above, hz);
+    if (above > kFirstGscn && nearest.offsetKhz > 0) {
+        const auto below = nearOf(above - 1, hz);
+        nearest = -below.offsetKhz <= nearest.offsetKhz ? below : nearest;
+    }
+    near.push_back(nearest);
+    const auto exact = nearOf(firstAtOrAbove(hz, kFirst3MhzGscn, kLast3MhzGscn), hz);
+    if (exact.offsetKhz == 0) {
+        near.push_back(exact);
+    }
+    return near;
 }
 
 void forEachGscn(BandRef band, const std::function<void(const GscnEntry&)>& visit) {

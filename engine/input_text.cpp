@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "engine/nr_raster.h"
 #include "engine/number_text.h"
 
 namespace tarnvale {
@@ -94,6 +95,15 @@ Reading<Channel> readChannelNumber(std::string_view text) {
                                 channelText(std::numeric_limits<Channel>::max()) + ")");
     }
     return {channel, {}};
+}
+
+Reading<Channel> readNrArfcn(std::string_view text) {
+    auto number = readChannelNumber(text);
+    if (number.value && *number.value > kLastNrArfcn) {
+        return refused<Channel>(channelText(*number.value) + " is not an NR-ARFCN (0 to " +
+                                channelText(kLastNrArfcn) + ")");
+    }
+    return number;
 }
 
 Reading<double> readFrequencyMhz(std::string_view text, std::string_view decimalSeparator) {

@@ -24,6 +24,9 @@ std::string inQuotes(std::string_view text);
 // A whole number from 0 up, within the 31 bits of a channel number.
 Reading<Channel> readChannelNumber(std::string_view text);
 
+// A channel number of the NR global raster, 0 to 3279165.
+Reading<Channel> readNrArfcn(std::string_view text);
+
 // A plain decimal number of MHz, 0 or more, with `decimalSeparator` as the decimal point.
 Reading<double> readFrequencyMhz(std::string_view text, std::string_view decimalSeparator);
 

@@ -95,10 +95,17 @@ const SpanIndex& spanIndex() {
     return index;
 }
 
+// A WCDMA downlink number is a downlink channel, as lookup and convert read it.
 std::optional<NumberCarrier> carrierOf(BandRef band, const ClassicPlan& plan, Channel number,
                                        DirectionChoice choice) {
     if (!channelIndex(band, number)) {
-        return std::nullopt;
+        const auto uplinks = pairedUplinkChannels(band, plan, number);
+        if (uplinks.empty() || choice == DirectionChoice::Uplink) {
+            return std::nullopt;
+        }
+        return NumberCarrier{band,
+                             Direction::Downlink,
+                             {convertChannel(plan, uplinks.front()).forward, std::nullopt}};
     }
     const auto converted = convertChannel(plan, number);
     if (choice == DirectionChoice::Uplink) {

@@ -10,6 +10,9 @@
 
 namespace tarnvale {
 
+// Modems that report an EARFCN in 16 bits report those of Band 65 and above modulo 65536.
+inline constexpr Channel kEarfcnWrap = 65536;
+
 // Every band, of every format or of one, that has `number` as a downlink or an uplink channel,
 // in catalogue order.
 std::vector<ChannelRecord> lookupChannel(Channel number, std::optional<Format> format = {});

@@ -9,6 +9,9 @@
 // (Release 19) Tables 5.4.2.1-1 and 5.4.3.1-1, in whole kilohertz.
 namespace tarnvale {
 
+// The global frequency raster's NR-ARFCNs, 0 to 100000 MHz.
+inline constexpr Channel kLastNrArfcn = 3279165;
+
 inline constexpr Channel kFirstGscn = 2;
 inline constexpr Channel kLastGscn = 41638;
 // GSCNs of SS blocks on 3 MHz channels, punctured to 15 resource blocks (TS 38.101-1 V19.5.0

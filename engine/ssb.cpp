@@ -5,6 +5,7 @@
 
 #include "engine/arfcn_plan.h"
 #include "engine/nr_raster.h"
+#include "engine/number_text.h"
 #include "engine/subcarriers.h"
 
 namespace tarnvale {
@@ -80,6 +81,38 @@ std::vector<SsbPosition> ssbPositions(const BandwidthCarrier& carrier) {
                     [&](const SsbPosition& a, const SsbPosition& b) { return key(a) == key(b); }),
         positions.end());
     return positions;
+}
+
+std::string noSsbPositionText(const BandwidthCarrier& carrier) {
+    const auto* plan = carrier.band.plan<ArfcnPlan>();
+    const SsbSubcarriers received = ssbSubcarriers(carrier.shape.bandwidthKhz);
+    const std::int64_t blocksKhz =
+        12 * std::int64_t{*carrier.resourceBlocks} * carrier.shape.scsKhz;
+    std::int64_t narrowestKhz = 0;
+    std::int32_t narrowestScs = 0;
+    for (const auto& range : plan->gscn) {
+        const std::int64_t khz = std::int64_t{received.count} * range.scsKhz;
+        if (range.appliesTo(carrier.shape.bandwidthKhz) &&
+            (narrowestKhz == 0 || khz < narrowestKhz)) {
+            narrowestKhz = khz;
+            narrowestScs = range.scsKhz;
+        }
+    }
+    const std::string size = numberText(carrier.shape.bandwidthKhz / 1000.0, ".") + " MHz";
+    if (narrowestKhz == 0) {
+        return fullName(carrier.band) + " has no GSCN for " + size + " carriers";
+    }
+    if (blocksKhz < narrowestKhz) {
+        return "the " + numberText(static_cast<double>(blocksKhz) / 1000.0, ".") +
+               " MHz of resource blocks of a " + size +
+               " carrier are narrower than an SS block of " + fullName(carrier.band) + " (" +
+               numberText(static_cast<double>(narrowestKhz) / 1000.0, ".") + " MHz at " +
+               channelText(narrowestScs) + " kHz)";
+    }
+    const auto& side = *carrier.downlink;
+    return "no GSCN of " + fullName(carrier.band) +
+           " puts an SS block inside the resource blocks " + "of the " + size +
+           " carrier at channel " + channelText(side.channel) + " on its common resource grid";
 }
 
 }  // namespace tarnvale

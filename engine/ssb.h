@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "engine/carrier.h"
@@ -52,5 +53,9 @@ std::optional<SsbOffsets> ssbOffsets(std::int64_t pointAKhz, std::int64_t firstS
 // occupied band lies within the carrier's transmission bandwidth, and whose offsetToPointA and
 // k_SSB exist on the carrier's common resource grid (ssbGrid with commonSpacingOf).
 std::vector<SsbPosition> ssbPositions(const BandwidthCarrier& carrier);
+
+// Why ssbPositions() is empty for an NR carrier: its resource blocks are narrower than an SS
+// block of any of its band's cases, or no GSCN of the band puts one inside them.
+std::string noSsbPositionText(const BandwidthCarrier& carrier);
 
 }  // namespace tarnvale

@@ -33,4 +33,14 @@ inline constexpr std::array<Column<BandGscn>, 5> kBandGscnColumns = {{
      [](const BandGscn& g) { return Field(Megahertz{g.entry.frequencyMhz}); }},
 }};
 
+// gscn --frequency and --ssb-arfcn: the GSCN nearest to a frequency.
+inline constexpr std::array<Column<GscnNear>, 3> kGscnNearColumns = {{
+    {"gscn", "GSCN", Align::Right,
+     [](const GscnNear& g) { return Field(static_cast<long long>(g.gscn)); }},
+    {"frequency_mhz", "MHz", Align::Right,
+     [](const GscnNear& g) { return Field(Kilohertz{g.ssRefKhz}); }},
+    {"offset_khz", "Offset kHz", Align::Right,
+     [](const GscnNear& g) { return Field(General{g.offsetKhz}); }},
+}};
+
 }  // namespace tarnvale::report

@@ -20,6 +20,8 @@ struct AnnotateSettings {
     std::span<const BandRef> bands;
     std::optional<BandRef> band;  // storage for a one-band span
     DirectionChoice direction = DirectionChoice::Downlink;
+    char delimiter = ',';
+    bool wrapped = false;
 };
 
 Reading<DirectionChoice> readDirection(const std::optional<std::string>& text) {
@@ -37,6 +39,24 @@ Reading<DirectionChoice> readDirection(const std::optional<std::string>& text) {
         }
     }
     return {std::nullopt, "--direction takes downlink, uplink or any, not " + inQuotes(*text)};
+}
+
+constexpr Option kDelimiterOption{.flag = "--delimiter",
+                                  .valueName = "D",
+                                  .help = "the field delimiter: , (default), ; or tab",
+                                  .whenMissing = "--delimiter needs , ; or tab"};
+
+Reading<char> readDelimiter(const std::optional<std::string>& text) {
+    if (!text || *text == ",") {
+        return {',', {}};
+    }
+    if (*text == ";") {
+        return {';', {}};
+    }
+    if (*text == "\t" || namesMatch(*text, "tab", NameMatch::IgnoreCase) || *text == "\\t") {
+        return {'\t', {}};
+    }
+    return {std::nullopt, "--delimiter takes , ; or tab, not " + inQuotes(*text)};
 }
 
 // The reasons a command line of annotate is refused before any input is read.
@@ -78,40 +98,48 @@ std::optional<AnnotateSettings> readSettings(const Request& request, Diagnostics
         return std::nullopt;
     }
     settings.direction = *direction;
+    const auto delimiter = diagnostics.accept(readDelimiter(request.value(kDelimiterOption)));
+    if (!delimiter) {
+        return std::nullopt;
+    }
+    settings.delimiter = *delimiter;
+    settings.wrapped = request.given(kEarfcnWrappedOption);
+    if (settings.wrapped && *format != Format::Lte) {
+        diagnostics.badInput("--earfcn-wrapped is for LTE: EARFCNs are the numbers that wrap");
+        return std::nullopt;
+    }
     return settings;
 }
 
-// The place of the column in the header, or nullopt with the problem said.
+// The place of the column in the header: the field that is the name, or else the one field that
+// is the name in another letter case; or nullopt with the problem said.
 std::optional<std::size_t> columnIndex(CsvReader& reader, const std::string& name,
                                        Diagnostics& diagnostics) {
-    std::optional<std::size_t> found;
+    std::vector<std::size_t> exact;
+    std::vector<std::size_t> anyCase;
     std::string names;
     for (std::size_t k = 0; k < reader.fieldCount(); ++k) {
         const auto field = reader.field(k);
-        names += (k > 0 ? ", " : "") + std::string(field);
-        if (field == name && found) {
-            diagnostics.badInput("the header names the column \"" + name + "\" twice (columns " +
-                                 std::to_string(*found + 1) + " and " + std::to_string(k + 1) +
-                                 ")");
-            return std::nullopt;
+        names += (k > 0 ? ", " : "") + inQuotes(field);
+        if (field == name) {
+            exact.push_back(k);
+        } else if (namesMatch(field, name, NameMatch::IgnoreCase)) {
+            anyCase.push_back(k);
         }
-        found = field == name ? std::optional(k) : found;
     }
-    if (!found) {
-        diagnostics.badInput("the header has no column \"" + name + "\"; its columns: " + names);
+    const auto& found = exact.empty() ? anyCase : exact;
+    if (found.size() == 1) {
+        return found.front();
     }
-    return found;
-}
-
-std::string_view trimmed(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && blank(text.front())) {
-        text.remove_prefix(1);
+    if (found.empty()) {
+        diagnostics.badInput("the header has no column " + inQuotes(name) +
+                             "; its columns: " + names);
+    } else {
+        diagnostics.badInput("the header names the column " + inQuotes(name) +
+                             " more than once (columns " + std::to_string(found[0] + 1) + " and " +
+                             std::to_string(found[1] + 1) + ")");
     }
-    while (!text.empty() && blank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
+    return std::nullopt;
 }
 
 class RowAnnotator {
@@ -119,7 +147,7 @@ class RowAnnotator {
     RowAnnotator(const AnnotateSettings& settings, std::size_t column, std::size_t headerFields,
                  std::string columnName)
         : annotator_(settings.band ? std::span<const BandRef>(&*settings.band, 1) : settings.bands,
-                     settings.direction),
+                     settings.direction, settings.delimiter, settings.wrapped),
           column_(column),
           headerFields_(headerFields),
           columnName_(std::move(columnName)) {}
@@ -161,12 +189,12 @@ class RowAnnotator {
     std::string columnName_;
 };
 
-void writeRow(report::Sink& out, const CsvRow& row, std::string_view appended) {
+void writeRow(report::Sink& out, const CsvRow& row, char delimiter, std::string_view appended) {
     const bool blank = row.bytes.empty();
     char* at = out.reserve(row.bytes.size() + 1 + appended.size() + row.lineEnd.size());
     at = std::copy(row.bytes.begin(), row.bytes.end(), at);
     if (!blank) {
-        *at++ = ',';
+        *at++ = delimiter;
         at = std::copy(appended.begin(), appended.end(), at);
     }
     out.commit(std::copy(row.lineEnd.begin(), row.lineEnd.end(), at));
@@ -175,10 +203,13 @@ void writeRow(report::Sink& out, const CsvRow& row, std::string_view appended) {
 
 void annotate(const Request& request, const AnnotateSettings& settings, Input& input,
               report::Sink& out, Diagnostics& diagnostics) {
-    CsvReader reader(input, [&] {
-        out.flush();
-        diagnostics.flush();
-    });
+    CsvReader reader(
+        input,
+        [&] {
+            out.flush();
+            diagnostics.flush();
+        },
+        settings.delimiter);
     const auto header = reader.next();
     if (!header || header->verbatim()) {
         diagnostics.badInput(!header ? "the input is empty: annotate needs a header row"
@@ -196,11 +227,11 @@ void annotate(const Request& request, const AnnotateSettings& settings, Input& i
     std::string names;
     for (const auto name : kAnnotationColumns) {
         if (!names.empty()) {
-            names += ',';
+            names += settings.delimiter;
         }
         names += name;
     }
-    writeRow(out, *header, names);
+    writeRow(out, *header, settings.delimiter, names);
     std::string problem;
     while (const auto row = reader.next()) {
         diagnostics.atLine(row->line);
@@ -220,7 +251,7 @@ void annotate(const Request& request, const AnnotateSettings& settings, Input& i
         }
         const auto appended =
             row->bytes.empty() ? std::string_view() : rows.fieldsFor(reader, problem);
-        writeRow(out, *row, appended);
+        writeRow(out, *row, settings.delimiter, appended);
         if (!problem.empty()) {
             diagnostics.warning(problem);
         }
@@ -249,8 +280,8 @@ constexpr Argument kArguments[] = {
     {.name = "FILE",
      .help = "a CSV file with a header row; standard input if left out or -",
      .optional = true}};
-constexpr const Option* kOptions[] = {&kFormatOption, &kColumnOption, &kBandOption,
-                                      &kDirectionOption};
+constexpr const Option* kOptions[] = {&kFormatOption,    &kColumnOption,        &kBandOption,
+                                      &kDirectionOption, &kEarfcnWrappedOption, &kDelimiterOption};
 
 }  // namespace
 
@@ -265,9 +296,12 @@ const Command annotate{
         "direction, in catalogue order, and the direction and carrier of each, joined by "
         "|; one direction and carrier where all agree. A classic or TDD channel names a "
         "pair: downlink gives its forward carrier, uplink its reverse one, any the forward "
-        "one. A row whose number is missing, no number or in no band gets empty fields and "
-        "a warning naming its line; so does a row shorter than the header. Blank lines are "
-        "kept as they are.",
+        "one; a WCDMA downlink number is a downlink channel. With --earfcn-wrapped, a band "
+        "that holds the number plus 65536 is named with that EARFCN, \"Band 66 (66436)\". "
+        "--column matches the header name exactly, or else in any letter case where one "
+        "column does. A row whose number is missing, no number or in no band gets empty "
+        "fields and a warning naming its line; so does a row shorter than the header. Blank "
+        "lines are kept as they are; a line may end in LF, CRLF or CR.",
     .columns = kAnnotationColumns,
     .example = "tarnvale-cli annotate --format LTE --column earfcn log.csv > annotated.csv",
     .run = run};

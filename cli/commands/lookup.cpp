@@ -18,13 +18,22 @@ void run(const Request& request, report::Sink& out, Diagnostics& diagnostics) {
             return;
         }
     }
+    const bool wrapped = request.given(kEarfcnWrappedOption);
+    if (wrapped && format && *format != Format::Lte) {
+        diagnostics.badInput("--earfcn-wrapped is for LTE: EARFCNs are the numbers that wrap");
+        return;
+    }
     report::Rows<report::kChannelColumns> rows(out, request.style);
     forEachValue(request, 0, out, diagnostics, [&](std::string_view text) {
         const auto channel = diagnostics.accept(readChannelNumber(text));
         if (!channel) {
             return;
         }
-        const auto records = lookupChannel(*channel, format);
+        auto records = lookupChannel(*channel, format);
+        if (wrapped && *channel < kEarfcnWrap) {
+            const auto more = lookupChannel(*channel + kEarfcnWrap, Format::Lte);
+            records.insert(records.end(), more.begin(), more.end());
+        }
         if (records.empty()) {
             diagnostics.warning(noBandHasChannelText(*channel, format));
         }
@@ -35,7 +44,7 @@ void run(const Request& request, report::Sink& out, Diagnostics& diagnostics) {
 }
 
 constexpr Argument kArguments[] = {kChannelsArgument};
-constexpr const Option* kOptions[] = {&kFormatOption};
+constexpr const Option* kOptions[] = {&kFormatOption, &kEarfcnWrappedOption};
 constexpr auto kColumns = report::namesOf(report::kChannelColumns);
 
 }  // namespace

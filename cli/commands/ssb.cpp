@@ -32,8 +32,12 @@ void run(const Request& request, report::Sink& out, Diagnostics& diagnostics) {
         return;
     }
     report::Rows<report::kSsbColumns> rows(out, request.style);
-    for (const auto& position : ssbPositions(*carrier)) {
+    const auto positions = ssbPositions(*carrier);
+    for (const auto& position : positions) {
         rows.write(position);
+    }
+    if (positions.empty()) {
+        diagnostics.warning(noSsbPositionText(*carrier));
     }
 }
 

@@ -6,11 +6,16 @@
 #include "engine/band_names.h"
 #include "engine/band_table.h"
 #include "engine/channel_list.h"
+#include "report/carrier_columns.h"
 #include "report/channel_columns.h"
 #include "report/rows.h"
 
 namespace tarnvale::cli::commands {
 namespace {
+
+constexpr Option kCarriersOption{
+    .flag = "--carriers",
+    .help = "with --bandwidth: one carrier row for each valid channel, as `carrier` writes it"};
 
 // table FORMAT BAND --bandwidth MHZ: the channels where a carrier of that bandwidth is valid.
 void carrierTable(const Request& request, std::optional<BandRef> band, report::Sink& out,
@@ -24,6 +29,20 @@ void carrierTable(const Request& request, std::optional<BandRef> band, report::S
         return;
     }
     const auto valid = carrierChannels(*band, *shape);
+    if (valid.empty()) {
+        diagnostics.warning(noValidChannelText(*band, *shape));
+    }
+    if (request.given(kCarriersOption)) {
+        report::Rows<report::kCarrierColumns> rows(out, request.style);
+        valid.forEach([&](Channel channel) {
+            if (const auto carrier = carrierAt(*band, channel, *shape).value) {
+                for (const auto& row : report::carrierRows(*carrier)) {
+                    rows.write(row);
+                }
+            }
+        });
+        return;
+    }
     report::Rows<report::kChannelColumns> rows(out, request.style);
     forEachChannelRecord(*band, [&](const ChannelRecord& r) {
         if (r.index && valid.contains(r.channel)) {
@@ -61,8 +80,14 @@ void run(const Request& request, report::Sink& out, Diagnostics& diagnostics) {
 constexpr Argument kArguments[] = {
     {.name = kFormatArgument.name, .help = kFormatArgument.help, .optional = true},
     {.name = kBandArgument.name, .help = kBandArgument.help, .optional = true}};
-constexpr const Option* kOptions[] = {&kBandwidthOption, &kScsOption};
+constexpr const Option* kOptions[] = {&kBandwidthOption, &kScsOption, &kOffsetToCarrierOption,
+                                      &kCarriersOption};
 constexpr auto kColumns = report::namesOf(report::kChannelColumns);
+constexpr auto kCarrierColumns = report::namesOf(report::kCarrierColumns);
+constexpr OtherRows kOtherRows[] = {
+    {.intro = "With --bandwidth, the channels where a carrier of that bandwidth is valid; with "
+              "--carriers too, their carrier rows, with the columns",
+     .columns = kCarrierColumns}};
 
 }  // namespace
 
@@ -72,6 +97,7 @@ const Command table{.name = "table",
                     .options = kOptions,
                     .details = kChannelDetails,
                     .columns = kColumns,
+                    .otherRows = kOtherRows,
                     .example = "tarnvale-cli table WCDMA \"Band I\"",
                     .run = run};
 

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "cli/csv_reader.h"
 #include "cli_test_support.h"
 #include "engine/band_table.h"
 #include "engine/channel_list.h"
@@ -162,10 +164,11 @@ std::string expectedFields(Channel number, Format format, DirectionChoice choice
     std::vector<std::pair<std::string, std::pair<std::string, double>>> entries;
     for (const auto& r : lookupChannel(number, format)) {
         const bool classic = isClassic(format);
-        const bool down = classic ? r.channel == number && r.index.has_value()
+        // A classic listed channel names its pair; a WCDMA downlink number is a downlink one.
+        const bool listed = r.channel == number && r.index.has_value();
+        const bool down = classic ? listed || r.downlinkChannel == number
                                   : r.downlinkChannel == number && r.downlinkCarrier.has_value();
-        const bool up = classic ? r.channel == number && r.index.has_value()
-                                : r.uplinkChannel == number && r.uplinkCarrier.has_value();
+        const bool up = classic ? listed : r.uplinkChannel == number && r.uplinkCarrier.has_value();
         const bool taken = !entries.empty() && entries.back().first == r.band.name();
         if (taken && !(choice == DirectionChoice::Any && down)) {
             continue;  // one entry a band, its downlink where `any` finds both
@@ -304,10 +307,10 @@ TEST(CliAnnotate, UsageErrorsExitWithTwoBeforeWritingARow) {
          "annotate needs --column NAME, the header name of the channel numbers"},
         {{"--format", "LTE", "--column", "arfcn"},
          "earfcn,x\n1\n",
-         "the header has no column \"arfcn\"; its columns: earfcn, x"},
+         "the header has no column \"arfcn\"; its columns: \"earfcn\", \"x\""},
         {{"--format", "LTE", "--column", "e"},
          "e,x,e\n1\n",
-         "the header names the column \"e\" twice (columns 1 and 3)"},
+         "the header names the column \"e\" more than once (columns 1 and 3)"},
         {{"--format", "GPRS", "--column", "e"}, "e\n", ""},
         {{"--format", "LTE", "--band", "n78", "--column", "e"}, "e\n", ""},
         {{"--format", "LTE", "--column", "e", "--direction", "up"},
@@ -336,6 +339,65 @@ TEST(CliAnnotate, UsageErrorsExitWithTwoBeforeWritingARow) {
             EXPECT_EQ(r.err, "tarnvale-cli: " + row.message + "\n");
         }
     }
+}
+
+// Logs as they come: lone CR line ends, semicolons, a column name in another case, WCDMA
+// downlink numbers and EARFCNs wrapped at 65536.
+TEST(CliAnnotate, LogsInTheShapesTheyComeIn) {
+    const struct {
+        std::vector<std::string> options;
+        std::string input;
+        std::string output;
+    } cases[] = {
+        {{"--format", "LTE", "--column", "earfcn"},
+         "time,earfcn\r1,1300\r2,1300\r",
+         "time,earfcn,bands,direction,frequency_mhz\r1,1300,Band 3,downlink,1815.0000\r"
+         "2,1300,Band 3,downlink,1815.0000\r"},
+        {{"--format", "LTE", "--column", "EARFCN", "--delimiter", ";"},
+         "time;cell, name;earfcn\n1;x;1300\n",
+         "time;cell, name;earfcn;bands;direction;frequency_mhz\n1;x;1300;Band "
+         "3;downlink;1815.0000\n"},
+        {{"--format", "WCDMA", "--column", "ch"},
+         "ch\n10562\n",
+         "ch,bands,direction,frequency_mhz\n10562,Band I|Band IV,downlink,2112.4000\n"},
+        {{"--format", "LTE", "--column", "ch", "--earfcn-wrapped"},
+         "ch\n900\n",
+         "ch,bands,direction,frequency_mhz\n900,Band 2|Band 66 "
+         "(66436),downlink|downlink,1960.0000|2110.0000\n"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args{"annotate"};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        const auto r = cliWithInput(args, c.input);
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out, c.output);
+    }
+    const auto wrapped =
+        cli({"--no-header", "lookup", "--format", "LTE", "--earfcn-wrapped", "900"});
+    EXPECT_EQ(wrapped.out.find("LTE,Band 66,0,66436,"), lines(wrapped.out)[0].size() + 1);
+}
+
+// One row limit however the bytes arrive, and a header too long said as such; an output error
+// names no input line.
+TEST(CliAnnotate, LimitsAndOutputErrorsAreSaidForWhatTheyAre) {
+    const std::string longRow =
+        "x\n" + std::string(cli::CsvReader::kLongestRow + 10, '1') + "\n2\n";
+    const auto piped = cliWithInput({"annotate", "--format", "LTE", "--column", "x"}, longRow);
+    const auto path = ::testing::TempDir() + "long-row.csv";
+    { std::ofstream(path) << longRow; }
+    const auto file = cli({"annotate", "--format", "LTE", "--column", "x", path});
+    EXPECT_EQ(piped.status, 2);
+    EXPECT_EQ(file.status, 2);
+    EXPECT_EQ(piped.err, file.err);
+    const auto header = cliWithInput({"annotate", "--format", "LTE", "--column", "x"},
+                                     std::string(cli::CsvReader::kLongestRow + 1, 'x') + "\n");
+    EXPECT_EQ(header.err, "tarnvale-cli: the header row is longer than 1 MiB\n");
+    const auto full = runProcess(
+        "/bin/sh",
+        {"-c", "printf 'x\\n1300\\n' | \"$0\" annotate --format LTE --column x > /dev/full",
+         TARNVALE_CLI_PATH});
+    EXPECT_EQ(full.status, 1);
+    EXPECT_EQ(full.err, "tarnvale-cli: cannot write the output: No space left on device\n");
 }
 
 }  // namespace

@@ -175,5 +175,69 @@ TEST(CliCarriers, CarrierCentresAreTheChannelsFrequencies) {
     }
 }
 
+// An SS block position is kept where its occupied band lies in the carrier's transmission
+// bandwidth, on the common grid of its spacing in the shared-spectrum bands.
+TEST(CliCarriers, SsbPositionsFollowTheOccupiedBandAndTheirGrid) {
+    const struct {
+        std::vector<std::string> args;
+        const char* row;
+    } cases[] = {
+        {{"n1", "428000", "--bandwidth", "30", "--scs", "60"}, "5380,15,A,2151.8500,430370,130,22"},
+        {{"n46", "744000", "--bandwidth", "20", "--scs", "15"}, "8996,30,C,5155.6800,743712,8,12"},
+        {{"n96", "797668", "--bandwidth", "40", "--scs", "15"}, "9548,30,C,5950.5600,796704,6,20"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args{"ssb", "NR"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const auto out = lines(cli(args).out);
+        EXPECT_NE(std::ranges::find(out, c.row), out.end()) << c.row;
+    }
+}
+
+// An empty answer says why, with status 1.
+TEST(CliCarriers, AnEmptyAnswerSaysWhy) {
+    const struct {
+        std::vector<std::string> args;
+        const char* message;
+    } cases[] = {
+        {{"table", "NR", "n91", "--bandwidth", "10"},
+         "no 10 MHz carrier fits NR n91 (1427 to 1432 MHz)"},
+        {{"ssb", "NR", "n46", "782000", "--bandwidth", "10", "--scs", "30"},
+         "no GSCN of NR n46 puts an SS block inside the resource blocks of the 10 MHz carrier at "
+         "channel 782000 on its common resource grid"},
+    };
+    for (const auto& c : cases) {
+        const auto r = cli(c.args);
+        EXPECT_EQ(r.status, 1) << c.args[0];
+        EXPECT_EQ(lines(r.out).size(), 1u) << c.args[0];
+        EXPECT_EQ(r.err, "tarnvale-cli: " + std::string(c.message) + "\n");
+    }
+}
+
+// table --carriers writes, for every band's first bandwidth, the rows carrier writes for the
+// channels table --bandwidth lists.
+TEST(CliCarriers, TableCarriersAreTheCarrierRowsOfTheValidChannels) {
+    for (const auto format : kBandwidthFormats) {
+        const std::string name(formatName(format));
+        for (const BandRef band : bandsOf(format)) {
+            const auto allowed = allowedBandwidths(band);
+            if (allowed.empty()) {
+                continue;
+            }
+            const auto width = general(allowed.front().bandwidthKhz);
+            const std::string bandName(band.name());
+            std::vector<std::string> carrier{"--no-header", "carrier", name, bandName};
+            for (const auto& line :
+                 lines(cli({"--no-header", "table", name, bandName, "--bandwidth", width}).out)) {
+                carrier.push_back(csvFields(line)[3]);
+            }
+            carrier.insert(carrier.end(), {"--bandwidth", width});
+            const std::vector<std::string> table{"--no-header", "table", name,        bandName,
+                                                 "--bandwidth", width,   "--carriers"};
+            EXPECT_EQ(cli(table).out, cli(carrier).out) << band.name();
+        }
+    }
+}
+
 }  // namespace
 }  // namespace tarnvale::testing

@@ -42,7 +42,7 @@ std::set<std::string> commandNames() {
 std::string joined(std::span<const std::string_view> names, std::string_view separator) {
     std::string text;
     for (const auto name : names) {
-        text += (text.empty() ? "" : std::string(separator)) + std::string(name);
+        text.append(text.empty() ? std::string_view() : separator).append(name);
     }
     return text;
 }
@@ -52,8 +52,8 @@ std::set<std::string> columnLists(std::string_view separator) {
     std::set<std::string> lists;
     for (const auto* command : commandTable()) {
         lists.insert(joined(command->columns, separator));
-        if (!command->otherColumns.empty()) {
-            lists.insert(joined(command->otherColumns, separator));
+        for (const auto& other : command->otherRows) {
+            lists.insert(joined(other.columns, separator));
         }
     }
     return lists;

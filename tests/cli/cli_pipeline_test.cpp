@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/command.h"
 #include "cli_test_support.h"
 
 // tarnvale-cli in a Unix pipeline: failed writes, closed pipes, line ends, JSON Lines, help and
@@ -130,6 +131,49 @@ TEST(CliPipeline, DoubleDashEndsTheOptions) {
     EXPECT_EQ(negative.status, 2);
     EXPECT_EQ(negative.err,
               "tarnvale-cli: -869.04 is not a frequency: frequencies are not negative\n");
+}
+
+// Help and version that cannot be written end in one line and status 1, as any output does.
+TEST(CliPipeline, HelpThatCannotBeWrittenSaysSo) {
+    for (const auto& args :
+         std::vector<std::vector<std::string>>{{"--help"}, {"convert", "--help"}, {"--version"}}) {
+        const auto r = cli(args, "/dev/full");
+        EXPECT_EQ(r.status, 1) << args[0];
+        EXPECT_EQ(lines(r.err).size(), 1u) << r.err;
+    }
+    EXPECT_EQ(shell("\"$0\" --version >&-").status, 1);
+}
+
+// What a message quotes of the input is escaped and cut, however the input came; blanks around
+// a value are no part of it.
+TEST(CliPipeline, MessagesQuoteInputEscapedAndCut) {
+    const std::string huge(100000, '9');
+    EXPECT_EQ(cli({"convert", "LTE", "Band\x1b[31m3", "1"}).err.find('\x1b'), std::string::npos);
+    for (const auto& r : {cli({"lookup", huge}), cliWithInput({"lookup", "-"}, huge)}) {
+        EXPECT_EQ(r.status, 2);
+        EXPECT_LT(r.err.size(), 200u) << r.err.substr(0, 200);
+        EXPECT_NE(r.err.find("..."), std::string::npos);
+    }
+    const auto blanks = cli({"--no-header", "convert", " LTE", "Band 3 ", " 1300 "});
+    EXPECT_EQ(blanks.status, 0) << blanks.err;
+    EXPECT_EQ(lines(blanks.out).size(), 1u);
+}
+
+// A mistake before the command word is the program's, after it the command's.
+TEST(CliPipeline, UnknownOptionsPointAtTheRightHelp) {
+    EXPECT_EQ(cli({"--bogus", "bands"}).err,
+              "tarnvale-cli: unknown option \"--bogus\"; try 'tarnvale-cli --help'\n");
+    EXPECT_EQ(cli({"bands", "--bogus"}).err,
+              "tarnvale-cli: bands has no option \"--bogus\"; try 'tarnvale-cli bands --help'\n");
+    std::vector<std::vector<std::string>> helps{{"--help"}};
+    for (const auto* command : cli::commandTable()) {
+        helps.push_back({std::string(command->name), "--help"});
+    }
+    for (const auto& args : helps) {
+        for (const auto& line : lines(cli(args).out)) {
+            EXPECT_LE(line.size(), 80u) << args[0] << ": " << line;
+        }
+    }
 }
 
 }  // namespace

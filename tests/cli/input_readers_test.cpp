@@ -161,5 +161,26 @@ TEST(ValueReader, AnOverlongValueIsCutAndTheNextOneStillRead) {
     }
 }
 
+// Input that never ends: bytes without a separator, as /dev/zero gives them.
+class EndlessInput : public Input {
+  public:
+    std::size_t read(char* buffer, std::size_t capacity) override {
+        ++reads;
+        std::fill_n(buffer, capacity, '\0');
+        return capacity;
+    }
+    int reads = 0;
+};
+
+// A value past the limit is handed out as soon as the limit is read, not at its end.
+TEST(ValueReader, AnEndlessValueIsHandedOutOnceItPassesTheLimit) {
+    EndlessInput input;
+    ValueReader reader(input, {});
+    const auto value = reader.next();
+    ASSERT_TRUE(value);
+    EXPECT_TRUE(value->text.ends_with("..."));
+    EXPECT_LE(input.reads, 2);
+}
+
 }  // namespace
 }  // namespace tarnvale::cli

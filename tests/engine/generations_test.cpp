@@ -142,6 +142,28 @@ TEST(NrRaster, GlobalRasterAndGscnInTheirThreeRanges) {
     EXPECT_FALSE(gscnFrequencyMhz(41639));
 }
 
+// Every GSCN's SS_REF finds that GSCN, at offset 0; a frequency halfway between two finds the
+// lower, and one a kilohertz above it the upper.
+TEST(NrRaster, EveryGscnIsTheOneNearestItsFrequency) {
+    for (Channel gscn = kFirstGscn; gscn < kFirst3MhzGscn; ++gscn) {
+        const double mhz = static_cast<double>(*gscnKhz(gscn)) / 1000;
+        const auto near = gscnsNear(mhz);
+        ASSERT_FALSE(near.empty()) << gscn;
+        EXPECT_EQ(near.front().gscn, gscn);
+        EXPECT_EQ(near.front().offsetKhz, 0);
+        if (gscn > kFirstGscn) {
+            const double half = (static_cast<double>(*gscnKhz(gscn - 1)) / 1000 + mhz) / 2;
+            EXPECT_EQ(gscnsNear(half).front().gscn, gscn - 1);
+            EXPECT_EQ(gscnsNear(half + 0.001).front().gscn, gscn);
+        }
+    }
+    for (Channel gscn = kFirst3MhzGscn; gscn <= kLast3MhzGscn; ++gscn) {
+        const auto near = gscnsNear(static_cast<double>(*gscnKhz(gscn)) / 1000);
+        ASSERT_EQ(near.size(), 2u) << gscn;
+        EXPECT_EQ(near.back().gscn, gscn);
+    }
+}
+
 // First and last channel of the list, with both carriers, for each duplex mode.
 TEST(Generations, FirstAndLastChannels) {
     const struct {
