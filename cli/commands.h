@@ -15,6 +15,9 @@ extern const Command gscn;
 extern const Command bandwidths;
 extern const Command carrier;
 extern const Command ssb;
+extern const Command coreset0;
+extern const Command config;
+extern const Command check;
 extern const Command annotate;
 
 }  // namespace tarnvale::cli::commands

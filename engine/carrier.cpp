@@ -366,6 +366,41 @@ ChannelSet carrierChannels(BandRef band, const CarrierShape& shape) {
     return channelsOf(*plan, shape);
 }
 
+Reading<CarrierFromPointA> carrierFromPointA(BandRef band, Channel pointA, int resourceBlocks,
+                                             std::int32_t scsKhz, std::int32_t offsetToCarrier) {
+    const auto allowed = allowedBandwidths(band);
+    const auto found = std::ranges::find_if(allowed, [&](const AllowedBandwidth& a) {
+        return a.scsKhz == scsKhz && a.resourceBlocks == resourceBlocks;
+    });
+    if (band.format() != Format::Nr || found == allowed.end()) {
+        return {std::nullopt, "no channel bandwidth " + fullName(band) + " allows at " +
+                                  channelText(scsKhz) + " kHz has " +
+                                  channelText(resourceBlocks) + " resource blocks"};
+    }
+    const CarrierShape shape{found->bandwidthKhz, scsKhz, offsetToCarrier};
+    const std::int64_t pointAKhz = nrArfcnKhz(pointA);
+    const std::int64_t centre = pointAKhz + 12 * std::int64_t{offsetToCarrier} * scsKhz +
+                                6 * std::int64_t{resourceBlocks} * scsKhz;
+    const auto channel = nrArfcnAt(centre);
+    if (channel) {
+        auto valid = carrierAt(band, *channel, shape);
+        if (valid.value && listedSide(*valid.value).centreKhz == centre) {
+            return {CarrierFromPointA{std::move(*valid.value), {}}, {}};
+        }
+        if (!valid.value) {
+            const std::int64_t half = shape.bandwidthKhz / 2;
+            BandwidthCarrier carrier{band, shape, resourceBlocks,
+                                     CarrierSide{*channel, centre, centre - half, centre + half,
+                                                 pointAKhz},
+                                     std::nullopt};
+            return {CarrierFromPointA{carrier, valid.problem}, {}};
+        }
+    }
+    return {std::nullopt, "the carrier's centre, " +
+                              frequencyText(static_cast<double>(centre) / 1000, ".") +
+                              " MHz, is no downlink channel of " + fullName(band)};
+}
+
 std::optional<CarrierShape> narrowestShapeAt(BandRef band, Channel channel) {
     auto allowed = allowedBandwidths(band);
     std::ranges::stable_sort(allowed, {}, &AllowedBandwidth::bandwidthKhz);

@@ -104,6 +104,18 @@ const CarrierSide& listedSide(const BandwidthCarrier& carrier);
 // The carrier of that shape on a downlink or uplink channel of the band, or why it is none.
 Reading<BandwidthCarrier> carrierAt(BandRef band, Channel channel, const CarrierShape& shape);
 
+// An NR carrier given by its Point A (an NR-ARFCN), offsetToCarrier, N_RB and spacing: its
+// centre follows. It is computed whether or not it is valid; `problem` says why it is not (empty
+// where it is). A carrier found invalid has its downlink alone.
+struct CarrierFromPointA {
+    BandwidthCarrier carrier;
+    std::string problem;
+};
+
+// Or why no bandwidth of the band has that N_RB at that spacing.
+Reading<CarrierFromPointA> carrierFromPointA(BandRef band, Channel pointA, int resourceBlocks,
+                                             std::int32_t scsKhz, std::int32_t offsetToCarrier);
+
 // The narrowest shape the band allows (the smallest spacing of a width first) whose carrier at
 // the channel, a downlink or uplink number, is valid; nullopt where none is.
 std::optional<CarrierShape> narrowestShapeAt(BandRef band, Channel channel);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 
@@ -56,6 +57,17 @@ constexpr std::optional<Channel> nrArfcnAt(std::int64_t khz) {
     const std::int64_t from = khz - 24250080;
     return from % 60 == 0 ? std::optional<Channel>(static_cast<Channel>(2016667 + from / 60))
                           : std::nullopt;
+}
+
+// The NR-ARFCN at or below a frequency from 0 to 100000 MHz, on the global raster or not.
+constexpr Channel nrArfcnBelow(std::int64_t khz) {
+    if (khz < 3000000) {
+        return static_cast<Channel>(khz / 5);
+    }
+    if (khz < 24250080) {
+        return static_cast<Channel>(std::min<std::int64_t>(600000 + (khz - 3000000) / 15, 2016666));
+    }
+    return static_cast<Channel>(2016667 + (khz - 24250080) / 60);
 }
 
 // FR2 begins at 24250 MHz, and its second range, FR2-2, at 52600 MHz (TS 38.101-2 clause 5.1).

@@ -5,7 +5,7 @@ set -euo pipefail
 # What building the window and the command-line tool and running the window takes.
 tarnvale_run_packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev libgl-dev libcli11-dev
+    qt6-base-dev libgl-dev libcli11-dev libconfig++-dev
     fonts-liberation2
 )
 # What building and running every test, benchmark, fuzzer and check takes besides.

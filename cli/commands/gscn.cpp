@@ -32,10 +32,6 @@ Reading<GscnEntry> readGscn(std::string_view text) {
     return {GscnEntry{0, ' ', *gscn, *mhz}, {}};
 }
 
-constexpr Option kSsbArfcnOption{.flag = "--ssb-arfcn",
-                                 .valueName = "N",
-                                 .help = "the GSCN of an absoluteFrequencySSB, or the nearest",
-                                 .whenMissing = "--ssb-arfcn needs an NR-ARFCN"};
 constexpr Option kFrequencyOption{.flag = "--frequency",
                                   .valueName = "MHZ",
                                   .help = "the GSCN of an SS block frequency, or the nearest",

@@ -1,9 +1,9 @@
-#include "engine/ssb.h"
 #include "cli/arguments.h"
 #include "cli/carrier_reading.h"
 #include "cli/commands.h"
 #include "cli/options.h"
 #include "engine/band_names.h"
+#include "engine/cell_config.h"
 #include "report/rows.h"
 #include "report/ssb_columns.h"
 
@@ -32,7 +32,7 @@ void run(const Request& request, report::Sink& out, Diagnostics& diagnostics) {
         return;
     }
     report::Rows<report::kSsbColumns> rows(out, request.style);
-    const auto positions = ssbPositions(*carrier);
+    const auto positions = ssbChoices(*carrier);
     for (const auto& position : positions) {
         rows.write(position);
     }
@@ -59,7 +59,9 @@ const Command ssb{
         "Every valid SS block position of the carrier, by GSCN: ss_ref_mhz is SS_REF, "
         "ssb_arfcn absoluteFrequencySSB, offset_to_point_a and k_ssb what a cell "
         "configures (15 kHz units in FR1; offsetToPointA in 60 kHz resource blocks and "
-        "k_SSB in common subcarriers in FR2).",
+        "k_SSB in common subcarriers in FR2); coreset0 the controlResourceSetZero values "
+        "whose CORESET#0 fits the carrier at that position, with subCarrierSpacingCommon "
+        "the carrier's spacing (none for an FR1 carrier of 60 kHz).",
     .columns = kColumns,
     .example = "tarnvale-cli ssb NR n78 636666 --bandwidth 100",
     .run = run};

@@ -12,6 +12,7 @@
 
 #include "cli/cli.h"
 #include "engine/carrier_search.h"
+#include "engine/input_text.h"
 #include "engine/number_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -22,8 +23,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (frequency == "-") {
         return 0;  // a lone "-" reads the frequencies from standard input
     }
-    const auto mhz = tarnvale::parseNumber(frequency, ".");
-    const auto khz = tarnvale::parseNumber(tolerance, ".");
+    // Blanks around a value are no part of it.
+    const auto mhz = tarnvale::parseNumber(tarnvale::trimmed(frequency), ".");
+    const auto khz = tarnvale::parseNumber(tarnvale::trimmed(tolerance), ".");
     const bool valid = mhz && khz && *khz >= 0 && *mhz >= 0;
     // A search 10 MHz wide or more lists a large part of the catalogue: such searches, huge
     // numbers among them, run in AMPS, the format of one band, so each input stays quick.

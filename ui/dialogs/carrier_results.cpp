@@ -89,7 +89,7 @@ void CarrierDialog::showCarrier() {
             .arg(channels.at(0))
             .arg(channels.at(channels.size() - 1)));
     const bool nr = c.band.format() == Format::Nr && c.downlink;
-    ssbRows_->setRows(nr ? ssbPositions(c) : std::vector<SsbPosition>{});
+    ssbRows_->setRows(nr ? ssbChoices(c) : std::vector<SsbChoice>{});
     tblSsb_->setVisible(nr);
     tblSsb_->resizeColumnsToContents();
     lblCarrierStatus_->clear();
@@ -136,12 +136,12 @@ void CarrierDialog::showPicture() {
                 khzOf(transmissionBand(main.centreKhz, *c.resourceBlocks, c.shape.scsKhz));
         }
         view.pointA = main.pointAKhz;
-        for (const auto& position : ssbRows_->rows()) {
-            view.ssbCentres.push_back(position.ssRefKhz);
+        for (const auto& choice : ssbRows_->rows()) {
+            view.ssbCentres.push_back(choice.position.ssRefKhz);
         }
         const auto chosen = tblSsb_->selectionModel()->selectedRows();
         if (!chosen.isEmpty()) {
-            const auto& position = ssbRows_->row(chosen.front().row());
+            const auto& position = ssbRows_->row(chosen.front().row()).position;
             view.selectedSsb = khzOf(ssbOccupiedBand(position.ssRefKhz, position.scsKhz,
                                                      ssbSubcarriers(c.shape.bandwidthKhz)));
         }
