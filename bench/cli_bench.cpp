@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "bench/dropping_sink.h"
 #include "cli/cli.h"
 #include "engine/band_table.h"
 #include "engine/channel_record.h"
@@ -15,16 +16,7 @@ namespace {
 
 using namespace tarnvale;
 
-// Counts the lines written and drops them.
-class DroppingSink : public report::Sink {
-  public:
-    std::size_t lines = 0;
-
-  protected:
-    void deliver(std::string_view bytes) override {
-        lines += static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
-    }
-};
+using bench::DroppingSink;
 
 constexpr std::size_t kBatch = 1'000'000;
 
@@ -110,5 +102,16 @@ void BM_AnnotateAMillionRowLog(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * log.size()));
 }
 BENCHMARK(BM_AnnotateAMillionRowLog)->Unit(benchmark::kMillisecond);
+
+// Every SS block position of a 100 MHz n78 carrier with each CORESET#0 that fits, written out:
+// the goal is under a millisecond.
+void BM_ConfigAllOfA100MhzN78Carrier(benchmark::State& state) {
+    std::size_t rows = 0;
+    for (auto _ : state) {
+        rows = runWithInput({"config", "NR", "n78", "636666", "--bandwidth", "100", "--all"}, "");
+    }
+    state.counters["rows"] = static_cast<double>(rows);
+}
+BENCHMARK(BM_ConfigAllOfA100MhzN78Carrier)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -82,6 +82,8 @@ std::string folderOf(const std::string& path) {
 
 std::vector<OaiCell> readOaiConfig(const std::string& path) {
     libconfig::Config file;
+    // Numbers are read as 64 bits, whether the file writes them with L or not.
+    file.setAutoConvert(true);
     file.setIncludeDir(folderOf(path).c_str());
     try {
         file.readFile(path.c_str());

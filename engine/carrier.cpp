@@ -157,6 +157,15 @@ Reading<Channel> listedNumber(BandRef band, const ArfcnPlan& plan, Channel chann
         return {std::nullopt, "uplink channel " + channelText(channel) + " of " + fullName(band) +
                                   " has no downlink pair, and a carrier needs its downlink"};
     }
+    const auto& e = plan.edges;
+    const std::int64_t khz = band.format() == Format::Nr ? nrArfcnKhz(channel) : -1;
+    if ((khz >= e.downlinkLowKhz && khz <= e.downlinkHighKhz) ||
+        (khz >= e.uplinkLowKhz && khz <= e.uplinkHighKhz)) {
+        return {std::nullopt, "channel " + channelText(channel) + " (" +
+                                  frequencyText(static_cast<double>(khz) / 1000, ".") +
+                                  " MHz) is off " + fullName(band) + "'s channel raster (" +
+                                  validChannelText(band) + ")"};
+    }
     return {std::nullopt, "channel " + channelText(channel) + " is not in " + fullName(band)};
 }
 
@@ -172,12 +181,30 @@ std::string rasterText(const ArfcnPlan& plan, const CarrierShape& shape) {
     return text;
 }
 
+std::string centreText(std::int64_t khz, Channel channel) {
+    return "the nearest valid centre is " + frequencyText(static_cast<double>(khz) / 1000.0, ".") +
+           " MHz, channel " + channelText(channel);
+}
+
 std::string nearestText(const ChannelSet& valid, const ArfcnPlan& plan, Channel channel) {
     const auto nearest = valid.nearest(channel);
-    return "the nearest valid centre is " +
-           frequencyText(static_cast<double>(*carrierKhz(listedRuns(plan), *nearest)) / 1000.0,
-                         ".") +
-           " MHz, channel " + channelText(*nearest);
+    return centreText(*carrierKhz(listedRuns(plan), *nearest), *nearest);
+}
+
+// Near an NR FDD uplink frequency off the raster, the uplink of the valid carrier nearest its
+// downlink twin is the neighbour to name.
+std::string nearestFromText(const ChannelSet& valid, const ArfcnPlan& plan, BandRef band,
+                            Channel channel) {
+    const std::int64_t khz = nrArfcnKhz(channel);
+    const bool uplinkSide = band.format() == Format::Nr && plan.duplex == Duplex::Fdd &&
+                            khz >= plan.edges.uplinkLowKhz && khz <= plan.edges.uplinkHighKhz;
+    if (uplinkSide) {
+        const auto nearest = valid.nearest(nrArfcnBelow(khz + plan.duplexKhz));
+        if (const auto uplink = uplinkOf(plan, *nearest)) {
+            return centreText(*carrierKhz(plan.uplink, *uplink), *uplink);
+        }
+    }
+    return nearestText(valid, plan, channel);
 }
 
 // Why a listed channel of the band is no valid carrier of the shape.
@@ -374,8 +401,8 @@ Reading<CarrierFromPointA> carrierFromPointA(BandRef band, Channel pointA, int r
     });
     if (band.format() != Format::Nr || found == allowed.end()) {
         return {std::nullopt, "no channel bandwidth " + fullName(band) + " allows at " +
-                                  channelText(scsKhz) + " kHz has " +
-                                  channelText(resourceBlocks) + " resource blocks"};
+                                  channelText(scsKhz) + " kHz has " + channelText(resourceBlocks) +
+                                  " resource blocks"};
     }
     const CarrierShape shape{found->bandwidthKhz, scsKhz, offsetToCarrier};
     const std::int64_t pointAKhz = nrArfcnKhz(pointA);
@@ -389,10 +416,10 @@ Reading<CarrierFromPointA> carrierFromPointA(BandRef band, Channel pointA, int r
         }
         if (!valid.value) {
             const std::int64_t half = shape.bandwidthKhz / 2;
-            BandwidthCarrier carrier{band, shape, resourceBlocks,
-                                     CarrierSide{*channel, centre, centre - half, centre + half,
-                                                 pointAKhz},
-                                     std::nullopt};
+            BandwidthCarrier carrier{
+                band, shape, resourceBlocks,
+                CarrierSide{*channel, centre, centre - half, centre + half, pointAKhz},
+                std::nullopt};
             return {CarrierFromPointA{carrier, valid.problem}, {}};
         }
     }
@@ -450,9 +477,9 @@ Reading<BandwidthCarrier> carrierAt(BandRef band, Channel channel, const Carrier
     const auto listed = listedNumber(band, *plan, channel);
     const auto valid = carrierChannels(band, shape);
     if (!listed.value) {
-        return {std::nullopt, valid.empty()
-                                  ? listed.problem
-                                  : listed.problem + "; " + nearestText(valid, *plan, channel)};
+        return {std::nullopt, valid.empty() ? listed.problem
+                                            : listed.problem + "; " +
+                                                  nearestFromText(valid, *plan, band, channel)};
     }
     if (!valid.contains(*listed.value)) {
         return {std::nullopt, whyNot(band, *plan, *listed.value, shape, valid)};

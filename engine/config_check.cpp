@@ -120,8 +120,29 @@ class Checker {
             return std::nullopt;
         }
         const auto rbs = *given_.carrierBandwidth;
+        if (given_.offsetToCarrier < 0 || given_.offsetToCarrier > kLargestOffsetToCarrier) {
+            problem(kOffsetToCarrier, text(given_.offsetToCarrier), "0-2199",
+                    "offsetToCarrier is 0 to 2199");
+            return std::nullopt;
+        }
         const auto found =
             std::ranges::find(at, std::optional<int>(rbs), &AllowedBandwidth::resourceBlocks);
+        // A carrier of no allowed bandwidth is still drawn, as the nearest bandwidth's raster
+        // entries apply to it, so its SS block and CORESET#0 are checked too.
+        const auto* nearest = &at.front();
+        for (const auto& allowed : at) {
+            nearest =
+                std::abs(*allowed.resourceBlocks - rbs) < std::abs(*nearest->resourceBlocks - rbs)
+                    ? &allowed
+                    : nearest;
+        }
+        const Drawn drawn{
+            {(found != at.end() ? *found : *nearest).bandwidthKhz, scs, given_.offsetToCarrier},
+            rbs,
+            nrArfcnKhz(static_cast<Channel>(*given_.pointA))};
+        check_.cell.pointAKhz = drawn.pointAKhz;
+        check_.cell.channel = drawn.channel();
+        check_.cell.transmission = drawn.transmission();
         if (found == at.end()) {
             std::vector<std::int32_t> counts;
             for (const auto& allowed : at) {
@@ -130,28 +151,21 @@ class Checker {
             problem(kCarrierBandwidth, text(rbs), listText(counts),
                     "no channel bandwidth " + fullName(given_.band) + " allows at " + text(scs) +
                         " kHz has " + text(rbs) + " resource blocks");
-            return std::nullopt;
+            return drawn;
         }
-        if (given_.offsetToCarrier < 0 || given_.offsetToCarrier > kLargestOffsetToCarrier) {
-            problem(kOffsetToCarrier, text(given_.offsetToCarrier), "0-2199",
-                    "offsetToCarrier is 0 to 2199");
-            return std::nullopt;
-        }
-        const Drawn drawn{{found->bandwidthKhz, scs, given_.offsetToCarrier},
-                          rbs,
-                          nrArfcnKhz(static_cast<Channel>(*given_.pointA))};
         valid_ = carrierChannels(given_.band, drawn.shape);
-        check_.cell.pointAKhz = drawn.pointAKhz;
-        check_.cell.channel = drawn.channel();
-        check_.cell.transmission = drawn.transmission();
         const auto channel = nrArfcnAt(drawn.centreKhz());
-        carrierValid_ = channel && carrierAt(given_.band, *channel, drawn.shape).value.has_value();
+        const auto carrier =
+            channel ? carrierAt(given_.band, *channel, drawn.shape) : Reading<BandwidthCarrier>{};
+        carrierValid_ = carrier.value && listedSide(*carrier.value).centreKhz == drawn.centreKhz();
         if (!carrierValid_) {
             const std::string why =
-                channel ? carrierAt(given_.band, *channel, drawn.shape).problem
-                        : "the carrier's centre, " +
-                              frequencyText(static_cast<double>(drawn.centreKhz()) / 1000, ".") +
-                              " MHz, is off the NR global raster";
+                carrier.value
+                    ? "the carrier's centre is no downlink channel of " + fullName(given_.band)
+                : channel ? carrier.problem
+                          : "the carrier's centre, " +
+                                frequencyText(static_cast<double>(drawn.centreKhz()) / 1000, ".") +
+                                " MHz, is off the NR global raster";
             mendCarrier(drawn, why);
         }
         return drawn;
@@ -332,6 +346,18 @@ class Checker {
                         text(grid.commonScsKhz) + " kHz over Point A");
             return;
         }
+        // The Point A the given offsets count from, where that is another one.
+        const int k = given_.kSsb.value_or(expected->kSsb);
+        const int rbs = given_.offsetToPointA.value_or(expected->offsetToPointA);
+        if (k != expected->kSsb || rbs != expected->offsetToPointA) {
+            const std::int64_t pointA = ssbFirstSubcarrierKhz(ssRef, scs, received) -
+                                        std::int64_t{k} * grid.kSsbUnitKhz -
+                                        std::int64_t{rbs} * grid.offsetRbKhz;
+            if (const auto arfcn = nrArfcnAt(pointA)) {
+                problem(kPointA, text(*given_.pointA), text(*arfcn),
+                        "Point A lies where k_SSB and offsetToPointA count from");
+            }
+        }
         if (given_.kSsb && *given_.kSsb != expected->kSsb) {
             problem(kKssb, text(*given_.kSsb), text(expected->kSsb),
                     "k_SSB is the SS block's subcarrier offset from its common resource block");
@@ -482,14 +508,18 @@ class Checker {
         }
     }
 
-    // The uplink Point A of the downlink carrier's pair, with the uplink's own shape.
+    // The uplink Point A of the downlink carrier's pair, with the uplink's own shape; where the
+    // downlink is no valid carrier, of the valid carrier whose uplink lies nearest the given one.
     std::string expectedUplinkPointA(const Drawn& uplink) const {
-        if (!carrierValid_ || !check_.cell.channel) {
-            return "";
+        std::optional<Channel> downlink;
+        if (carrierValid_ && check_.cell.channel) {
+            downlink = nrArfcnAt((check_.cell.channel->lowHz + check_.cell.channel->highHz) / 2000);
+        } else {
+            const auto valid = carrierChannels(given_.band, uplink.shape);
+            const auto duplex = given_.band.plan<ArfcnPlan>()->duplexKhz;
+            downlink = valid.empty() ? std::nullopt
+                                     : valid.nearest(nrArfcnBelow(uplink.centreKhz() + duplex));
         }
-        const std::int64_t downlinkCentre =
-            (check_.cell.channel->lowHz + check_.cell.channel->highHz) / 2000;
-        const auto downlink = nrArfcnAt(downlinkCentre);
         const auto carrier =
             downlink ? carrierAt(given_.band, *downlink, uplink.shape).value : std::nullopt;
         if (!carrier || !carrier->uplink || !carrier->uplink->pointAKhz) {

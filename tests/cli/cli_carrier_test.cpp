@@ -82,8 +82,9 @@ TEST(CliCarriers, SsbListsThePositionsOfTheCarrier) {
                         "--offset-to-carrier", "102"});
     ASSERT_EQ(r.status, 0) << r.err;
     const auto out = lines(r.out);
-    EXPECT_EQ(out[0], "gscn,ssb_scs_khz,pattern,ss_ref_mhz,ssb_arfcn,offset_to_point_a,k_ssb");
-    EXPECT_NE(std::ranges::find(out, "7923,30,C,3610.5600,640704,208,22"), out.end());
+    EXPECT_EQ(out[0],
+              "gscn,ssb_scs_khz,pattern,ss_ref_mhz,ssb_arfcn,offset_to_point_a,k_ssb,coreset0");
+    EXPECT_NE(std::ranges::find(out, R"(7923,30,C,3610.5600,640704,208,22,"0-2,5-7")"), out.end());
     for (std::size_t i = 2; i < out.size(); ++i) {
         EXPECT_LT(std::stoi(out[i - 1]), std::stoi(out[i]));  // ascending GSCN
     }
@@ -182,9 +183,10 @@ TEST(CliCarriers, SsbPositionsFollowTheOccupiedBandAndTheirGrid) {
         std::vector<std::string> args;
         const char* row;
     } cases[] = {
-        {{"n1", "428000", "--bandwidth", "30", "--scs", "60"}, "5380,15,A,2151.8500,430370,130,22"},
-        {{"n46", "744000", "--bandwidth", "20", "--scs", "15"}, "8996,30,C,5155.6800,743712,8,12"},
-        {{"n96", "797668", "--bandwidth", "40", "--scs", "15"}, "9548,30,C,5950.5600,796704,6,20"},
+        {{"n1", "428000", "--bandwidth", "30", "--scs", "60"},
+         "5380,15,A,2151.8500,430370,130,22,"},
+        {{"n46", "744000", "--bandwidth", "20", "--scs", "15"}, "8996,30,C,5155.6800,743712,8,12,"},
+        {{"n96", "797668", "--bandwidth", "40", "--scs", "15"}, "9548,30,C,5950.5600,796704,6,20,"},
     };
     for (const auto& c : cases) {
         std::vector<std::string> args{"ssb", "NR"};

@@ -65,7 +65,7 @@ TEST(CliDocs, ManPageListsEveryCommandWithItsColumns) {
     // Each command has an entry ".TP" then ".B name" or ".BI name" under COMMANDS.
     const std::string commands = man.substr(man.find(".SH COMMANDS"));
     EXPECT_EQ(namesMatching(commands.substr(0, commands.find(".SH", 4)),
-                            std::regex(R"(\.TP\n\.B ([a-z]+))")),
+                            std::regex(R"(\.TP\n\.B ([a-z0-9]+))")),
               commandNames());
     for (const auto* command : commandTable()) {
         EXPECT_NE(man.find(".B tarnvale-cli " + std::string(command->name)), std::string::npos)
@@ -81,7 +81,7 @@ TEST(CliDocs, ManPageListsEveryCommandWithItsColumns) {
 TEST(CliDocs, ReadmeListsEveryCommand) {
     const auto readme = fileText("README.md");
     ASSERT_FALSE(readme.empty());
-    EXPECT_EQ(namesMatching(readme, std::regex(R"(\| `tarnvale-cli ([a-z]+))")), commandNames());
+    EXPECT_EQ(namesMatching(readme, std::regex(R"(\| `tarnvale-cli ([a-z0-9]+))")), commandNames());
     for (const auto& columns : columnLists(",")) {
         EXPECT_NE(readme.find("`" + columns + "`"), std::string::npos) << columns;
     }

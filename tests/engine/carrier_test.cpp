@@ -435,7 +435,7 @@ TEST(Carriers, WhatIsNoCarrierSaysWhy) {
          172400,
          {5000, 15, 0},
          "uplink channel 172400 of NR n91 has no downlink pair, and a carrier needs its "
-         "downlink; the nearest valid centre is 1429.5000 MHz, channel 285900"},
+         "downlink; the nearest valid centre is 834.5000 MHz, channel 166900"},
         {bandNamed("NR", "n91"),
          285400,
          {10000, 15, 0},
