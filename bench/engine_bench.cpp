@@ -7,6 +7,7 @@
 #include "bench/dropping_sink.h"
 #include "engine/band_table.h"
 #include "engine/carrier.h"
+#include "engine/carrier_aggregation.h"
 #include "engine/carrier_search.h"
 #include "engine/channel_list.h"
 #include "engine/channel_record.h"
@@ -214,5 +215,24 @@ void BM_CheckACell(benchmark::State& state) {
     state.counters["problems"] = static_cast<double>(problems);
 }
 BENCHMARK(BM_CheckACell)->Unit(benchmark::kMicrosecond);
+
+// ca of five 20 MHz carriers of n41: each carrier found at its channel, then their pairs and
+// aggregate: the goal is under 20 microseconds.
+void BM_AggregateFiveCarriers(benchmark::State& state) {
+    const BandRef band = *findBand(Format::Nr, "n41");
+    const CarrierShape shape{20000, 30, 0};
+    const Channel channels[] = {510000, 513960, 517920, 521880, 525840};
+    std::size_t problems = 0;
+    for (auto _ : state) {
+        std::vector<BandwidthCarrier> carriers;
+        for (const Channel channel : channels) {
+            carriers.push_back(*carrierAt(band, channel, shape).value);
+        }
+        problems = aggregate(std::move(carriers)).value->problems.size();
+        benchmark::DoNotOptimize(problems);
+    }
+    state.counters["problems"] = static_cast<double>(problems);
+}
+BENCHMARK(BM_AggregateFiveCarriers)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

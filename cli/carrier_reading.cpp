@@ -8,8 +8,6 @@
 #include "engine/number_text.h"
 
 namespace tarnvale::cli {
-namespace {
-
 Reading<std::int32_t> readBandwidth(const std::optional<std::string>& text) {
     const auto mhz = text ? parseNumber(trimmed(*text), ".") : std::nullopt;
     const double khz = mhz ? *mhz * 1000 : -1;
@@ -22,8 +20,6 @@ Reading<std::int32_t> readBandwidth(const std::optional<std::string>& text) {
     }
     return {static_cast<std::int32_t>(khz), {}};
 }
-
-}  // namespace
 
 Reading<std::int32_t> readCount(const std::optional<std::string>& text, std::string_view what) {
     const auto value = text ? parseChannel(trimmed(*text)) : std::nullopt;

@@ -10,6 +10,10 @@
 // Carriers as a command line gives them.
 namespace tarnvale::cli {
 
+// A channel bandwidth in MHz ("20", "1.4") as kHz, or why the text is none; nullopt text is a
+// missing --bandwidth.
+Reading<std::int32_t> readBandwidth(const std::optional<std::string>& text);
+
 // A whole number from 0 up, for what an option counts ("an offset to carrier in resource
 // blocks"), or why the text is none.
 Reading<std::int32_t> readCount(const std::optional<std::string>& text, std::string_view what);

@@ -10,7 +10,7 @@ std::span<const Command* const> commandTable() {
         &commands::bands,   &commands::plan,     &commands::convert,  &commands::table,
         &commands::lookup,  &commands::find,     &commands::gscn,     &commands::bandwidths,
         &commands::carrier, &commands::ssb,      &commands::coreset0, &commands::config,
-        &commands::check,   &commands::annotate,
+        &commands::check,   &commands::ca,       &commands::annotate,
     };
     return kCommands;
 }

@@ -18,6 +18,7 @@ extern const Command ssb;
 extern const Command coreset0;
 extern const Command config;
 extern const Command check;
+extern const Command ca;
 extern const Command annotate;
 
 }  // namespace tarnvale::cli::commands

@@ -12,10 +12,6 @@
 namespace tarnvale {
 namespace {
 
-std::string megahertz(std::int64_t khz) {
-    return numberText(static_cast<double>(khz) / 1000.0, ".");
-}
-
 // "a, b and c".
 std::string listed(const std::vector<std::string>& texts) {
     std::string text;
@@ -29,7 +25,7 @@ std::string listed(const std::vector<std::string>& texts) {
 // "5, 10 and 20 MHz".
 std::string bandwidthsText(BandwidthSet set) {
     std::vector<std::string> texts;
-    set.forEach([&texts](std::int32_t khz) { texts.push_back(megahertz(khz)); });
+    set.forEach([&texts](std::int32_t khz) { texts.push_back(megahertzText(khz)); });
     return listed(texts) + " MHz";
 }
 
@@ -210,7 +206,7 @@ std::string nearestFromText(const ChannelSet& valid, const ArfcnPlan& plan, Band
 // Why a listed channel of the band is no valid carrier of the shape.
 std::string whyNot(BandRef band, const ArfcnPlan& plan, Channel channel, const CarrierShape& shape,
                    const ChannelSet& valid) {
-    const std::string size = megahertz(shape.bandwidthKhz) + " MHz";
+    const std::string size = megahertzText(shape.bandwidthKhz) + " MHz";
     if (valid.empty()) {
         return noValidChannelText(band, shape);
     }
@@ -234,7 +230,7 @@ std::string whyNot(BandRef band, const ArfcnPlan& plan, Channel channel, const C
     return "a " + size + " carrier at channel " + channelText(channel) + " (" +
            frequencyText(static_cast<double>(centre) / 1000.0, ".") + " MHz) crosses " +
            fullName(band) + "'s " + (belowLow ? "lower " : "upper ") + direction + " edge (" +
-           megahertz(belowLow ? low : high) + " MHz); " + nearestText(valid, plan, channel);
+           megahertzText(belowLow ? low : high) + " MHz); " + nearestText(valid, plan, channel);
 }
 
 BandwidthCarrier carrierOf(BandRef band, const ArfcnPlan& plan, Channel listed,
@@ -285,8 +281,8 @@ std::string noValidChannelText(BandRef band, const CarrierShape& shape) {
         return fullName(band) + " has no channel bandwidths";
     }
     const auto [low, high] = listedEdges(*plan);
-    return "no " + megahertz(shape.bandwidthKhz) + " MHz carrier fits " + fullName(band) + " (" +
-           megahertz(low) + " to " + megahertz(high) + " MHz)";
+    return "no " + megahertzText(shape.bandwidthKhz) + " MHz carrier fits " + fullName(band) +
+           " (" + megahertzText(low) + " to " + megahertzText(high) + " MHz)";
 }
 
 std::optional<CarrierKind> carrierKind(BandRef band) {
@@ -355,7 +351,7 @@ Reading<CarrierShape> carrierShape(BandRef band, std::int32_t bandwidthKhz,
     }
     const auto all = everyBandwidth(*plan);
     if (!all.holds(bandwidthKhz)) {
-        return {std::nullopt, fullName(band) + " has no " + megahertz(bandwidthKhz) +
+        return {std::nullopt, fullName(band) + " has no " + megahertzText(bandwidthKhz) +
                                   " MHz channel; it allows " + bandwidthsText(all)};
     }
     if (scsKhz) {
@@ -368,7 +364,7 @@ Reading<CarrierShape> carrierShape(BandRef band, std::int32_t bandwidthKhz,
                 }
             }
             return {std::nullopt, fullName(band) + " allows no " + channelText(*scsKhz) +
-                                      " kHz subcarriers with a " + megahertz(bandwidthKhz) +
+                                      " kHz subcarriers with a " + megahertzText(bandwidthKhz) +
                                       " MHz channel; it allows " + listed(spacings) + " kHz"};
         }
         return {CarrierShape{bandwidthKhz, *scsKhz, offsetToCarrier}, {}};

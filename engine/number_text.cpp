@@ -219,6 +219,10 @@ std::string numberText(double value, std::string_view decimalSeparator) {
     return text;
 }
 
+std::string megahertzText(std::int64_t khz) {
+    return numberText(static_cast<double>(khz) / 1000.0, ".");
+}
+
 char* writeInteger(char* out, long long value) {
     if (value < 0) {
         *out++ = '-';

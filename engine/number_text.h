@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,6 +19,9 @@ std::string frequencyText(double mhz, std::string_view decimalSeparator);
 // General text: rounded to 15 significant digits, plain notation, no trailing zeros, no
 // separator for a whole number.
 std::string numberText(double value, std::string_view decimalSeparator);
+
+// Kilohertz as MHz in general text: "20", "1.4".
+std::string megahertzText(std::int64_t khz);
 
 // The same texts written at `out`, which has room for kMaxFrequencyChars or kMaxIntegerChars;
 // they return the end of what they wrote. For writers of many numbers.

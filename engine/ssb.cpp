@@ -103,11 +103,9 @@ std::string noSsbPositionText(const BandwidthCarrier& carrier) {
         return fullName(carrier.band) + " has no GSCN for " + size + " carriers";
     }
     if (blocksKhz < narrowestKhz) {
-        return "the " + numberText(static_cast<double>(blocksKhz) / 1000.0, ".") +
-               " MHz of resource blocks of a " + size +
+        return "the " + megahertzText(blocksKhz) + " MHz of resource blocks of a " + size +
                " carrier are narrower than an SS block of " + fullName(carrier.band) + " (" +
-               numberText(static_cast<double>(narrowestKhz) / 1000.0, ".") + " MHz at " +
-               channelText(narrowestScs) + " kHz)";
+               megahertzText(narrowestKhz) + " MHz at " + channelText(narrowestScs) + " kHz)";
     }
     const auto& side = *carrier.downlink;
     return "no GSCN of " + fullName(carrier.band) +

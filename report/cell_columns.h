@@ -15,10 +15,6 @@
 // coreset0, config and check: an NR cell's CORESET#0 and its frequency fields.
 namespace tarnvale::report {
 
-inline Field megahertzOfHz(std::int64_t hz) {
-    return Megahertz{static_cast<double>(hz) / 1e6};
-}
-
 inline Field numberOrEmpty(const std::optional<double>& value) {
     return value ? Field(General{*value}) : Field();
 }

@@ -60,6 +60,11 @@ inline Field kilohertzField(const std::optional<std::int64_t>& khz) {
     return khz ? Field(Kilohertz{*khz}) : Field();
 }
 
+// Hertz as MHz with four decimals.
+inline Field megahertzOfHz(std::int64_t hz) {
+    return Megahertz{static_cast<double>(hz) / 1e6};
+}
+
 // A bandwidth or a guard of whole kilohertz as a general number of MHz (1.4, 100).
 inline Field megahertzOfKhz(std::int64_t khz) {
     return General{static_cast<double>(khz) / 1000.0};
