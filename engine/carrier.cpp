@@ -408,7 +408,7 @@ Reading<CarrierFromPointA> carrierFromPointA(BandRef band, Channel pointA, int r
     if (channel) {
         auto valid = carrierAt(band, *channel, shape);
         if (valid.value && listedSide(*valid.value).centreKhz == centre) {
-            return {CarrierFromPointA{std::move(*valid.value), {}}, {}};
+            return {CarrierFromPointA{*valid.value, {}}, {}};
         }
         if (!valid.value) {
             const std::int64_t half = shape.bandwidthKhz / 2;

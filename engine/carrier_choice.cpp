@@ -170,7 +170,7 @@ void CarrierChoice::shapeChosen(std::optional<Channel> near) {
 void CarrierChoice::show(std::size_t index) {
     index_ = index;
     auto carrier = carrierAt(band_, channels_.at(index), *shape_);
-    carrier_ = std::move(carrier.value);
+    carrier_ = carrier.value;
     problem_ = std::move(carrier.problem);
 }
 

@@ -15,6 +15,7 @@ constexpr int kRivBlocks = 275;
 
 std::string positionsText(const std::vector<SsbChoice>& choices) {
     std::vector<int> gscns;
+    gscns.reserve(choices.size());
     for (const auto& choice : choices) {
         gscns.push_back(choice.position.gscn);
     }

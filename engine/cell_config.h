@@ -23,7 +23,7 @@ struct BwpBlocks {
     int length;
 };
 // The blocks a locationAndBandwidth names, or nullopt for a value no start and length give.
-std::optional<BwpBlocks> bwpBlocks(int locationAndBandwidth);
+std::optional<BwpBlocks> bwpBlocks(int riv);
 
 // An SS block position with the CORESET#0 rows that fit the carrier there, and those as ranges
 // ("0-5,8").

@@ -145,6 +145,7 @@ class Checker {
         check_.cell.transmission = drawn.transmission();
         if (found == at.end()) {
             std::vector<std::int32_t> counts;
+            counts.reserve(at.size());
             for (const auto& allowed : at) {
                 counts.push_back(*allowed.resourceBlocks);
             }
@@ -484,6 +485,7 @@ class Checker {
                                              &AllowedBandwidth::resourceBlocks);
         if (found == at.end()) {
             std::vector<std::int32_t> counts;
+            counts.reserve(at.size());
             for (const auto& allowed : at) {
                 counts.push_back(*allowed.resourceBlocks);
             }

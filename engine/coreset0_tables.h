@@ -17,8 +17,8 @@ struct Coreset0Row {
     std::uint8_t pattern;  // 1 to 3; 0 for a reserved row
     std::uint8_t resourceBlocks;
     std::uint8_t symbols;
-    std::int8_t offset;
-    std::int8_t offsetIfKssb;  // the offset where k_SSB > 0
+    std::int16_t offset;
+    std::int16_t offsetIfKssb;  // the offset where k_SSB > 0 (negative below the SS block)
 
     constexpr bool reserved() const { return pattern == 0; }
 };

@@ -9,18 +9,18 @@ namespace tarnvale {
 namespace {
 
 // The first symbol of an odd SS block index where the table says N_symb^CORESET.
-constexpr std::int8_t kCoresetSymbols = -1;
+constexpr std::int16_t kCoresetSymbols = -1;
 
 // A row of Tables 13-11, 13-12 and 13-12A: O in eighths of a millisecond (plus X of Table
 // 13-12A: 1.25 ms at 480 kHz, 0.625 ms at 960 kHz), search space sets a slot, twice M, and the
 // first symbol for even and odd SS block indices. A reserved row has no sets.
 struct SearchSpaceRow {
-    std::int8_t oEighths;
+    std::int16_t oEighths;
     bool plusX;
-    std::int8_t sets;
-    std::int8_t twiceM;
-    std::int8_t firstEven;
-    std::int8_t firstOdd;
+    std::int16_t sets;
+    std::int16_t twiceM;
+    std::int16_t firstEven;
+    std::int16_t firstOdd;
 };
 
 struct SearchSpaceTable {

@@ -17,7 +17,7 @@ std::string number(std::int64_t value) {
 }
 
 // Why a value is what it is, with how config chose it where it was not told.
-std::string picked(std::string meaning, const std::optional<std::string>& choice) {
+std::string picked(const std::string& meaning, const std::optional<std::string>& choice) {
     return choice ? meaning + "; picked: " + *choice : meaning;
 }
 

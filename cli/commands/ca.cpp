@@ -123,7 +123,7 @@ void run(const Request& request, report::Sink& out, Diagnostics& diagnostics) {
     std::vector<BandwidthCarrier> carriers;
     for (std::size_t i = 2; i < request.arguments.size(); ++i) {
         if (auto carrier = readComponent(*band, request.arguments[i], diagnostics)) {
-            carriers.push_back(std::move(*carrier));
+            carriers.push_back(*carrier);
         }
     }
     if (carriers.size() != given) {
@@ -147,7 +147,7 @@ void run(const Request& request, report::Sink& out, Diagnostics& diagnostics) {
             diagnostics.warning(following.problem);
             return;
         }
-        carriers.push_back(std::move(*following.value));
+        carriers.push_back(*following.value);
     }
     const auto aggregation = diagnostics.accept(aggregate(std::move(carriers)));
     if (aggregation) {
