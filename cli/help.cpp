@@ -112,9 +112,9 @@ std::string columnLine(std::span<const std::string_view> columns) {
     return out + "\n";
 }
 
-std::string argumentHelp(const Argument& argument) {
+std::string argumentHelp(const Argument& argument, bool standardInput) {
     std::string help(argument.help);
-    if (argument.standardInput) {
+    if (argument.standardInput && standardInput) {
         help += "; - reads them from standard input";
     }
     return help;
@@ -129,10 +129,8 @@ std::string versionText() {
 std::string programHelp() {
     std::string text = "Usage: tarnvale-cli [OPTIONS] COMMAND [ARGUMENTS]\n";
     text += wrapped(kDescription) + "\n\nOptions:\n";
-    std::vector<std::pair<std::string, std::string_view>> rows;
-    for (const auto& [flags, help] : kGlobalOptions) {
-        rows.emplace_back(flags, help);
-    }
+    std::vector<std::pair<std::string, std::string_view>> rows(kGlobalOptions.begin(),
+                                                                kGlobalOptions.end());
     text += table(rows) + "\nCommands:\n";
     std::vector<std::pair<std::string, std::string_view>> commands;
     for (const auto* command : commandTable()) {
@@ -143,33 +141,48 @@ std::string programHelp() {
 }
 
 std::string commandHelp(const Command& command) {
-    std::string text = "Usage: tarnvale-cli " + std::string(command.name) + " [OPTIONS] " +
-                       usageOf(command) + "\n" + std::string(command.summary) + "\n";
+    return commandHelp(
+        command, {.usage = "Usage: tarnvale-cli " + std::string(command.name) + " [OPTIONS] " +
+                           usageOf(command),
+                  .argument = [](const Argument& argument) { return std::string(argument.name); },
+                  .option =
+                      [](const Option& option) {
+                          std::string flag(option.flag);
+                          if (!option.valueName.empty()) {
+                              flag.append(" ").append(option.valueName);
+                          }
+                          return flag;
+                      },
+                  .example = std::string(command.example),
+                  .programOptions = true,
+                  .standardInput = true,
+                  .optionsTitle = "Options"});
+}
+
+std::string commandHelp(const Command& command, const HelpNames& names) {
+    std::string text = names.usage + "\n" + std::string(command.summary) + "\n";
     std::vector<std::pair<std::string, std::string>> arguments;
-    std::vector<std::pair<std::string, std::string_view>> rows;
     for (const auto& argument : command.arguments) {
-        arguments.emplace_back(std::string(argument.name), argumentHelp(argument));
+        arguments.emplace_back(names.argument(argument),
+                               argumentHelp(argument, names.standardInput));
     }
-    for (const auto& [name, help] : arguments) {
-        rows.emplace_back(name, help);
-    }
+    std::vector<std::pair<std::string, std::string_view>> rows(arguments.begin(), arguments.end());
     if (!rows.empty()) {
         text += "\nArguments:\n" + table(rows);
     }
     rows.clear();
     for (const auto* option : command.options) {
-        std::string flag(option->flag);
-        if (!option->valueName.empty()) {
-            flag.append(" ").append(option->valueName);
-        }
-        rows.emplace_back(std::move(flag), option->help);
+        rows.emplace_back(names.option(*option), option->help);
     }
     for (const auto& [flags, help] : kGlobalOptions) {
-        if (flags != kVersionFlags) {
+        if (names.programOptions && flags != kVersionFlags) {
             rows.emplace_back(flags, help);
         }
     }
-    text += "\nOptions:\n" + table(rows) + "\n";
+    if (!rows.empty()) {
+        text += "\n" + std::string(names.optionsTitle) + ":\n" + table(rows);
+    }
+    text += "\n";
     std::string details(command.details);
     for (const auto& other : command.otherRows) {
         details.append(details.empty() ? "" : " ").append(other.intro);
@@ -184,7 +197,7 @@ std::string commandHelp(const Command& command) {
     if (!command.columns.empty()) {
         text += columnLine(command.columns);
     }
-    return text + wrapped("Example: " + std::string(command.example), 2) + "\n";
+    return text + wrapped("Example: " + names.example, 2) + "\n";
 }
 
 }  // namespace tarnvale::cli

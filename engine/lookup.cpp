@@ -83,6 +83,14 @@ class SpanIndex {
         }
     }
 
+    Channel highest(std::span<const BandRef> bands) const {
+        Channel highest = -1;
+        for (const BandRef band : bands) {
+            highest = std::max(highest, spans_[band.catalogueIndex()].high);
+        }
+        return highest;
+    }
+
   private:
     static std::size_t blockOf(Channel number) { return static_cast<std::size_t>(number) >> 12; }
 
@@ -141,6 +149,10 @@ std::vector<ChannelRecord> lookupChannel(Channel number, std::optional<Format> f
         found.insert(found.end(), records.begin(), records.end());
     });
     return found;
+}
+
+Channel highestNumber(Format format) {
+    return spanIndex().highest(bandsOf(format));
 }
 
 std::string noBandHasChannelText(Channel number, std::optional<Format> format) {

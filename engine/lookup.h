@@ -17,6 +17,9 @@ inline constexpr Channel kEarfcnWrap = 65536;
 // in catalogue order.
 std::vector<ChannelRecord> lookupChannel(Channel number, std::optional<Format> format = {});
 
+// The highest number any band of the format answers to, as a downlink or an uplink channel.
+Channel highestNumber(Format format);
+
 // Why lookupChannel found nothing: "no band of any format has channel 65535", "no LTE band has
 // channel 65535".
 std::string noBandHasChannelText(Channel number, std::optional<Format> format = {});

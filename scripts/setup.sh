@@ -2,10 +2,12 @@
 # Installs the Debian packages a build needs, when missing. Sourced by the other scripts.
 set -euo pipefail
 
-# What building the window and the command-line tool and running the window takes.
+# What building the window, the command-line tool and the Python module and running the window
+# takes.
 tarnvale_run_packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libgl-dev libcli11-dev libconfig++-dev
+    python3-dev pybind11-dev
     fonts-liberation2
 )
 # What building and running every test, benchmark, fuzzer and check takes besides.
@@ -13,6 +15,7 @@ tarnvale_test_packages=(
     "${tarnvale_run_packages[@]}"
     nlohmann-json3-dev
     libgtest-dev libgmock-dev libbenchmark-dev
+    python3-pytest python3-numpy python3-pip python3-setuptools
     desktop-file-utils appstream dpkg-dev lintian
     clang clang-tidy libclang-rt-14-dev
 )

@@ -73,6 +73,11 @@ check_search_paths "$root/usr/bin/tarnvale-cli"
 "$root/usr/bin/tarnvale-cli" convert CDMA "Cell 800" 991 | grep -q '^CDMA,Cell 800,0,991,869.0400' \
     || fail "tarnvale-cli convert"
 [ "$("$root/usr/bin/tarnvale" --version)" = "tarnvale 2.20" ] || fail "tarnvale --version"
+if [ -d "$build/python/tarnvale" ]; then
+    PYTHONPATH="$root/usr/lib/python3/dist-packages" python3 -c \
+        'import tarnvale; assert tarnvale.convert("CDMA", "Cell 800", 991)[0]["forward_mhz"] == 869.04' \
+        || fail "the Python module"
+fi
 status=0
 QT_QPA_PLATFORM=offscreen timeout 3 "$root/usr/bin/tarnvale" >"$work/gui.log" 2>&1 || status=$?
 [ "$status" -eq 124 ] || { cat "$work/gui.log" >&2; fail "tarnvale did not keep running (status $status)"; }
