@@ -1,9 +1,9 @@
 #include "cli/arguments.h"
 #include "cli/cell_reading.h"
 #include "cli/commands.h"
-#include "cli/oai_config.h"
 #include "cli/options.h"
 #include "engine/nr_raster.h"
+#include "gnb_config/oai_config.h"
 #include "report/cell_columns.h"
 #include "report/rows.h"
 
@@ -77,7 +77,7 @@ void run(const Request& request, report::Sink& out, Diagnostics& diagnostics) {
         std::vector<OaiCell> cells;
         try {
             cells = readOaiConfig(*path);
-        } catch (const ReadError& e) {
+        } catch (const ConfigFileError& e) {
             diagnostics.badInput(e.what());
             return;
         }
