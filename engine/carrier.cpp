@@ -424,12 +424,14 @@ Reading<CarrierFromPointA> carrierFromPointA(BandRef band, Channel pointA, int r
                               " MHz, is no downlink channel of " + fullName(band)};
 }
 
-std::optional<CarrierShape> narrowestShapeAt(BandRef band, Channel channel) {
+std::optional<CarrierShape> narrowestShapeAt(
+    BandRef band, Channel channel, const std::function<bool(const BandwidthCarrier&)>& wanted) {
     auto allowed = allowedBandwidths(band);
     std::ranges::stable_sort(allowed, {}, &AllowedBandwidth::bandwidthKhz);
     for (const auto& each : allowed) {
         const CarrierShape shape{each.bandwidthKhz, each.scsKhz, 0};
-        if (carrierAt(band, channel, shape).value) {
+        const auto carrier = carrierAt(band, channel, shape).value;
+        if (carrier && (!wanted || wanted(*carrier))) {
             return shape;
         }
     }
@@ -447,18 +449,8 @@ std::optional<KhzSpan> bandExtent(BandRef band, Direction direction) {
         return std::nullopt;
     }
     const auto& e = plan->edges;
-    const KhzSpan edges = down ? KhzSpan{e.downlinkLowKhz, e.downlinkHighKhz}
-                               : KhzSpan{e.uplinkLowKhz, e.uplinkHighKhz};
-    if (edges.highKhz > edges.lowKhz) {
-        return edges;
-    }
-    KhzSpan span{runs.front().khzOf(runs.front().numbers.first),
-                 runs.front().khzOf(runs.front().numbers.first)};
-    for (const auto& run : runs) {
-        span.lowKhz = std::min(span.lowKhz, run.khzOf(run.numbers.first));
-        span.highKhz = std::max(span.highKhz, run.khzOf(run.numbers.last));
-    }
-    return KhzSpan{span.lowKhz - kUmtsBandwidthKhz / 2, span.highKhz + kUmtsBandwidthKhz / 2};
+    return down ? KhzSpan{e.downlinkLowKhz, e.downlinkHighKhz}
+                : KhzSpan{e.uplinkLowKhz, e.uplinkHighKhz};
 }
 
 const CarrierSide& listedSide(const BandwidthCarrier& carrier) {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -92,9 +93,9 @@ struct KhzSpan {
     std::int64_t highKhz;
 };
 
-// The stretch of a band's direction that its carriers must lie in: its edges; for a UMTS band,
-// whose row lists none, the span of its carriers widened by half a carrier. nullopt for a
-// direction the band lacks (a TDD band's uplink is its downlink).
+// The stretch of a band's direction that its carriers must lie in: its edges (a UMTS edge
+// carrier's nominal edges cross them by 0.1 MHz). nullopt for a direction the band lacks (a TDD
+// band's uplink is its downlink).
 std::optional<KhzSpan> bandExtent(BandRef band, Direction direction);
 
 // The side a carrier is listed by and drawn magnified: its downlink, or a supplementary uplink
@@ -117,7 +118,9 @@ Reading<CarrierFromPointA> carrierFromPointA(BandRef band, Channel pointA, int r
                                              std::int32_t scsKhz, std::int32_t offsetToCarrier);
 
 // The narrowest shape the band allows (the smallest spacing of a width first) whose carrier at
-// the channel, a downlink or uplink number, is valid; nullopt where none is.
-std::optional<CarrierShape> narrowestShapeAt(BandRef band, Channel channel);
+// the channel, a downlink or uplink number, is valid and, where `wanted` is given, wanted;
+// nullopt where none is.
+std::optional<CarrierShape> narrowestShapeAt(
+    BandRef band, Channel channel, const std::function<bool(const BandwidthCarrier&)>& wanted = {});
 
 }  // namespace tarnvale

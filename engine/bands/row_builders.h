@@ -45,8 +45,8 @@ constexpr InlineList<SpacingBandwidths, 4> lteBandwidths(BandwidthSet bandwidths
     return {{15, bandwidths}};
 }
 
-constexpr Band lteFdd(std::string_view name, Earfcns downlink, Earfcns uplink,
-                      double separationMhz, BandwidthSet bandwidths) {
+constexpr Band lteFdd(std::string_view name, Earfcns downlink, Earfcns uplink, double separationMhz,
+                      BandwidthSet bandwidths) {
     return {Format::Lte, name,
             ArfcnPlan{Duplex::Fdd,
                       earfcnRuns(downlink),
@@ -83,6 +83,21 @@ constexpr Band lteSdl(std::string_view name, Earfcns downlink, BandwidthSet band
                       lteBandwidths(bandwidths)}};
 }
 
+// A band's edges in MHz as TS 38.101-1 Table 5.2-1 and TS 25.101 Table 5.0 give them: uplink, then
+// downlink.
+struct FddEdges {
+    double uplinkLow;
+    double uplinkHigh;
+    double downlinkLow;
+    double downlinkHigh;
+};
+
+// One direction's (or a TDD band's) edges.
+struct Edges {
+    double low;
+    double high;
+};
+
 // UMTS, TS 25.101 Table 5.1 and 5.1A: N = 5 (F - F_Offset), so F = N / 5 + F_Offset MHz, for the
 // general channels or for the additional ones with their own offset.
 struct Uarfcns {
@@ -103,17 +118,30 @@ constexpr CarrierRuns uarfcnRuns(const Uarfcns& general, const Uarfcns& addition
     return runs;
 }
 
-constexpr Band umtsFdd(std::string_view name, double separationMhz, Uarfcns uplink,
+constexpr Band umtsFdd(std::string_view name, FddEdges edges, double separationMhz, Uarfcns uplink,
                        Uarfcns downlink, Uarfcns additionalUplink = {},
                        Uarfcns additionalDownlink = {}) {
     return {Format::Umts, name,
-            ArfcnPlan{Duplex::Fdd, uarfcnRuns(downlink, additionalDownlink),
-                      uarfcnRuns(uplink, additionalUplink), khz(separationMhz), 200}};
+            ArfcnPlan{Duplex::Fdd,
+                      uarfcnRuns(downlink, additionalDownlink),
+                      uarfcnRuns(uplink, additionalUplink),
+                      khz(separationMhz),
+                      200,
+                      {},
+                      {khz(edges.downlinkLow), khz(edges.downlinkHigh), khz(edges.uplinkLow),
+                       khz(edges.uplinkHigh)}}};
 }
 
-constexpr Band umtsSdl(std::string_view name, Uarfcns downlink, Uarfcns additionalDownlink = {}) {
+constexpr Band umtsSdl(std::string_view name, Edges downlinkEdges, Uarfcns downlink,
+                       Uarfcns additionalDownlink = {}) {
     return {Format::Umts, name,
-            ArfcnPlan{Duplex::Sdl, uarfcnRuns(downlink, additionalDownlink), {}, 0, 200}};
+            ArfcnPlan{Duplex::Sdl,
+                      uarfcnRuns(downlink, additionalDownlink),
+                      {},
+                      0,
+                      200,
+                      {},
+                      {khz(downlinkEdges.low), khz(downlinkEdges.high), 0, 0}}};
 }
 
 // NR, TS 38.104 Tables 5.4.2.3-1 and -2: NR-ARFCNs First-<Step>-Last of each channel raster
@@ -135,20 +163,6 @@ constexpr CarrierRun nrRun(ChannelRun numbers, std::int32_t rasterKhz) {
 
 using GscnRanges = InlineList<GscnRange, 12>;
 using Bandwidths = InlineList<SpacingBandwidths, 4>;
-
-// A band's edges in MHz as TS 38.101-1 Table 5.2-1 gives them: uplink, then downlink.
-struct FddEdges {
-    double uplinkLow;
-    double uplinkHigh;
-    double downlinkLow;
-    double downlinkHigh;
-};
-
-// One direction's (or a TDD band's) edges.
-struct Edges {
-    double low;
-    double high;
-};
 
 // Every NR duplex distance is the downlink low edge minus the uplink low edge (see nr_bands.h).
 constexpr Band nrFdd(std::string_view name, FddEdges edges, InlineList<PairedRaster, 3> rasters,

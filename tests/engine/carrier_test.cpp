@@ -7,6 +7,7 @@
 #include <string>
 
 #include "engine/arfcn_plan.h"
+#include "engine/band_names.h"
 #include "engine/band_table.h"
 #include "engine/nr_raster.h"
 #include "engine/ssb.h"
@@ -452,6 +453,36 @@ TEST(Carriers, WhatIsNoCarrierSaysWhy) {
         EXPECT_FALSE(carrier.value) << c.channel;
         EXPECT_EQ(carrier.problem, c.problem);
     }
+}
+
+}  // namespace
+}  // namespace tarnvale
+
+namespace tarnvale {
+namespace {
+
+// TS 25.101 Table 5.0 and TS 36.101 Table 5.5-1 give a UTRA band and the E-UTRA band of its
+// number the same edges: every UMTS row against its LTE row.
+TEST(BandEdges, EveryUmtsBandHasItsLteNamesakesEdges) {
+    std::size_t matched = 0;
+    for (const BandRef lte : bandsOf(Format::Lte)) {
+        const auto number = lte.name().substr(lte.name().rfind(' ') + 1);
+        const auto umts = resolveBand(Format::Umts, number).value;
+        if (!umts) {
+            continue;
+        }
+        ++matched;
+        for (const auto direction : {Direction::Downlink, Direction::Uplink}) {
+            const auto a = bandExtent(*umts, direction);
+            const auto b = bandExtent(lte, direction);
+            ASSERT_EQ(a.has_value(), b.has_value()) << umts->name();
+            if (a) {
+                EXPECT_EQ(a->lowKhz, b->lowKhz) << umts->name();
+                EXPECT_EQ(a->highKhz, b->highKhz) << umts->name();
+            }
+        }
+    }
+    EXPECT_EQ(matched, bandsOf(Format::Umts).size());
 }
 
 }  // namespace
