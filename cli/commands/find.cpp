@@ -17,10 +17,11 @@ Reading<double> readTolerance(const std::optional<std::string>& text) {
     if (!text) {
         return {0.0, {}};
     }
-    const auto khz = parseNumber(*text, ".");
+    // Blanks around the value are no part of it, as for every value.
+    const auto khz = parseNumber(trimmed(*text), ".");
     if (!khz) {
-        return {std::nullopt, "\"" + *text +
-                                  "\" is not a tolerance in kHz (a plain decimal number such as "
+        return {std::nullopt, inQuotes(trimmed(*text)) +
+                                  " is not a tolerance in kHz (a plain decimal number such as "
                                   "15)"};
     }
     if (*khz < 0) {
