@@ -4,6 +4,7 @@
 
 #include "engine/version.h"
 #include "ui/main/program.h"
+#include "ui/toolkit/application_setup.h"
 
 namespace {
 
@@ -35,6 +36,7 @@ int main(int argc, char** argv) {
     if (answeredWithoutWindow(argc, argv)) {
         return 0;
     }
+    tarnvale::provideRuntimeDirectory();
     QApplication app(argc, argv);
     tarnvale::Program program;
     QObject::connect(&program.window(), &tarnvale::MainWindow::programEnded, &app,

@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include "ui/main/main_window.h"
+#include "ui/toolkit/application_setup.h"
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/qt_alerts.h"
 
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    tarnvale::provideRuntimeDirectory();
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments();
     if (args.size() < 2) {

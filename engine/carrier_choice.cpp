@@ -5,6 +5,7 @@
 
 #include "engine/band_table.h"
 #include "engine/input_text.h"
+#include "engine/ssb.h"
 
 namespace tarnvale {
 namespace {
@@ -58,7 +59,13 @@ void CarrierChoice::chooseOffsetToCarrier(std::int32_t resourceBlocks) {
 
 void CarrierChoice::showChannel(BandRef band, Channel channel) {
     band_ = band;
-    const auto narrowest = narrowestShapeAt(band, channel);
+    // An NR carrier opens with SS block positions to show where a width of the band has them.
+    const auto withSsb = [](const BandwidthCarrier& carrier) {
+        return carrier.band.format() != Format::Nr ||
+               (carrier.downlink && !ssbPositions(carrier).empty());
+    };
+    auto narrowest = narrowestShapeAt(band, channel, withSsb);
+    narrowest = narrowest ? narrowest : narrowestShapeAt(band, channel);
     fillBandwidths(narrowest ? narrowest->bandwidthKhz : 0);
     fillSpacings(narrowest ? narrowest->scsKhz : 0);
     shapeChosen(channel);

@@ -10,6 +10,10 @@ struct CellField {
     std::string_view part;
     std::string_view name;
     std::string_view unit;
+
+    constexpr bool operator==(const CellField& other) const {
+        return part == other.part && name == other.name;
+    }
 };
 
 namespace cell_field {

@@ -74,6 +74,17 @@ def _frequency(value, period="."):
     return value
 
 
+def _bands_at(mhz, format):
+    """The format's bands whose downlink or uplink holds a frequency, edges included."""
+    khz = mhz * 1000
+    return [
+        name
+        for name, row in _BANDS.items()
+        if row["format"] == format
+        and any(span and span[0] <= khz <= span[1] for span in (row["dl_khz"], row["ul_khz"]))
+    ]
+
+
 def _mhz(khz):
     return khz // 1000 if khz % 1000 == 0 else khz / 1000
 
@@ -132,13 +143,7 @@ def get_bands_by_frequency(frequency, release_3gpp=None):
 
     Example: get_bands_by_frequency(3500.0) gives ['n77', 'n78']
     """
-    khz = _frequency(frequency) * 1000
-    return [
-        name
-        for name, row in _BANDS.items()
-        if row["format"] == "NR"
-        and any(span and span[0] <= khz <= span[1] for span in (row["dl_khz"], row["ul_khz"]))
-    ]
+    return _bands_at(_frequency(frequency), "NR")
 
 
 def get_bands_by_nrarfcn(nrarfcn, release_3gpp=None):
@@ -247,13 +252,7 @@ def get_lte_bands_by_frequency(frequency, release_3gpp=None):
 
     Example: get_lte_bands_by_frequency(2140.0) gives ['B1', 'B4', 'B10', 'B65', 'B66']
     """
-    khz = _frequency(frequency) * 1000
-    return [
-        name
-        for name, row in _BANDS.items()
-        if row["format"] == "LTE"
-        and any(span and span[0] <= khz <= span[1] for span in (row["dl_khz"], row["ul_khz"]))
-    ]
+    return _bands_at(_frequency(frequency), "LTE")
 
 
 def get_band_by_lte_earfcn(earfcn, release_3gpp=None):

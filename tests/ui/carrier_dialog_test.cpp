@@ -14,9 +14,12 @@
 
 #include "engine/band_table.h"
 #include "engine/carrier.h"
+#include "engine/cell_config.h"
 #include "engine/ssb.h"
 #include "engine/subcarriers.h"
 #include "main_window_fixture.h"
+#include "report/cell_rows.h"
+#include "report/rows.h"
 #include "ui/dialogs/carrier_dialog.h"
 #include "ui/spectrum/carrier_geometry.h"
 #include "ui/spectrum/carrier_picture.h"
@@ -97,9 +100,10 @@ TEST_F(CarrierWindow, OpensOnceFromTheToolsMenuBelowChannelLookup) {
     EXPECT_EQ(action->text(), "Carrier...");
     EXPECT_EQ(action->shortcut(), QKeySequence("Ctrl+K"));
     const auto tools = find<QMenu>("mnuTools")->actions();
-    ASSERT_EQ(tools.size(), 2);
+    ASSERT_EQ(tools.size(), 3);
     EXPECT_EQ(tools[0]->objectName(), "mnuLookup");
     EXPECT_EQ(tools[1], action);
+    EXPECT_EQ(tools[2]->objectName(), "mnuCheck");
     EXPECT_FALSE(dialog->isModal());
     action->trigger();
     int open = 0;
@@ -356,6 +360,148 @@ TEST_F(CarrierWindow, EveryControlIsNamedForAccessibility) {
     }
     QTest::keyClick(channel(), Qt::Key_Escape);
     EXPECT_FALSE(dialog && dialog->isVisible());
+}
+
+}  // namespace
+}  // namespace tarnvale::testing
+
+namespace tarnvale::testing {
+namespace {
+
+class CarrierCell : public CarrierWindow {
+  protected:
+    // The carrier shown with its SS block table's row `row` selected, and what config gives
+    // for it with the CORESET#0 and searchSpaceZero asked for (config's picks where not).
+    std::pair<BandwidthCarrier, CellConfig> selectRow(BandRef band, std::int32_t khz, int row,
+                                                      std::int32_t scs,
+                                                      std::optional<int> coreset0 = {},
+                                                      std::optional<int> searchSpaceZero = {}) {
+        auto* table = part<QTableView>("tblSsb");
+        table->setFocus();
+        table->selectRow(row);
+        const auto carrier = shownCarrier(band, khz, scs);
+        const auto gscn = ssbChoices(carrier).at(static_cast<std::size_t>(row)).position.gscn;
+        return {carrier, *configureCell(carrier, {gscn, coreset0, searchSpaceZero}).value};
+    }
+    QString configCsv(const CellConfig& config) const {
+        report::StringSink sink;
+        report::Rows<report::kFieldColumns> rows(sink, {});
+        for (const auto& row : report::configRows(config)) {
+            rows.write(row);
+        }
+        return toQString(sink.text());
+    }
+};
+
+// For an FR1 and an FR2 carrier and each SS block position: the CORESET#0 list is the indices
+// ssb prints for it, the default is config's pick, the painted CORESET#0 lies at its frequency
+// and the Configuration group copies what config writes.
+TEST_F(CarrierCell, Coreset0ChoicesAndTheConfigurationAreTheEngines) {
+    const struct {
+        const char* band;
+        const char* bandwidth;
+        std::int32_t khz;
+        std::int32_t scs;
+    } carriers[] = {{"n78", "100 MHz", 100000, 30}, {"n257", "100 MHz", 100000, 60}};
+    for (const auto& c : carriers) {
+        choose("cboCarrierFormat", "NR");
+        choose("cboCarrierBand", c.band);
+        choose("cboBandwidth", c.bandwidth);
+        const BandRef band = bandNamed(Format::Nr, c.band);
+        const auto choices = ssbChoices(shownCarrier(band, c.khz, c.scs));
+        ASSERT_FALSE(choices.empty());
+        for (const int row : {0, static_cast<int>(choices.size()) - 1}) {
+            const auto [carrier, config] = selectRow(band, c.khz, row, c.scs);
+            QStringList expected;
+            for (const int index : choices[static_cast<std::size_t>(row)].coreset0) {
+                expected << QString::number(index);
+            }
+            EXPECT_EQ(items("cboCoreset0"), expected) << c.band << " " << row;
+            const auto picked = configureCell(
+                carrier, {choices[static_cast<std::size_t>(row)].position.gscn, {}, {}});
+            ASSERT_TRUE(picked.value && picked.value->coreset0);
+            EXPECT_EQ(part<QComboBox>("cboCoreset0")->currentData().toInt(),
+                      picked.value->coreset0->index);
+            auto* picture = part<CarrierPicture>("picCarrier");
+            const auto xOf = [&](std::int64_t hz) {
+                return kPictureScaleLeft + (static_cast<double>(hz) / 1e6 - picture->zoomLowMhz()) /
+                                               (picture->zoomHighMhz() - picture->zoomLowMhz()) *
+                                               kPictureScaleWidth;
+            };
+            auto* coreset = picture->findChild<PaintedShape*>("shpCoreset0");
+            ASSERT_TRUE(coreset->isVisible());
+            EXPECT_NEAR(coreset->left(), xOf(config.coreset0->band.lowHz), 1);
+            EXPECT_NEAR(coreset->left() + coreset->width(), xOf(config.coreset0->band.highHz), 1);
+            QTest::mouseClick(part<QPushButton>("cmdConfigCopy"), Qt::LeftButton);
+            EXPECT_EQ(QApplication::clipboard()->text().toStdString(),
+                      configCsv(config).toStdString())
+                << c.band;
+        }
+    }
+    // Another CORESET#0 and searchSpaceZero, chosen by key, give config's fields for them.
+    const int row = part<QTableView>("tblSsb")->currentIndex().row();
+    const QString first = items("cboCoreset0").front();
+    choose("cboCoreset0", first);
+    choose("cboSearchSpaceZero", "3");
+    const auto [carrier, config] =
+        selectRow(bandNamed(Format::Nr, "n257"), 100000, row, 60, first.toInt(), 3);
+    EXPECT_EQ(config.searchSpaceZero, 3);
+    QTest::mouseClick(part<QPushButton>("cmdConfigCopy"), Qt::LeftButton);
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), configCsv(config).toStdString());
+}
+
+// Ctrl+C copies the carrier's rows wherever focus is, unless text is selected there; the
+// channel box takes Ctrl+A, Ctrl+V of a number (and only of one) and Ctrl+Z.
+TEST_F(CarrierCell, CopySelectAllPasteAndUndoByKey) {
+    choose("cboCarrierFormat", "LTE");
+    choose("cboCarrierBand", "Band 3");
+    enter("1300");
+    channel()->setFocus();
+    channel()->deselect();
+    QApplication::clipboard()->clear();
+    QTest::keyClick(channel(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_TRUE(QApplication::clipboard()->text().startsWith("format,band,channel,direction"));
+    channel()->setSelection(0, 2);
+    QTest::keyClick(channel(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), "13");
+
+    QTest::keyClick(channel(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(channel(), "1400");
+    EXPECT_EQ(channel()->text(), "1400");
+    QTest::keyClick(channel(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_NE(channel()->text(), "1400");
+    QTest::keyClick(channel(), Qt::Key_A, Qt::ControlModifier);
+    QApplication::clipboard()->setText(" 1500 ");
+    QTest::keyClick(channel(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(channel()->text(), "1500");
+    QApplication::clipboard()->setText("15a");
+    QTest::keyClick(channel(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(channel()->text(), "1500");
+    EXPECT_EQ(alerts.beeps, 1);
+}
+
+// LTE and UMTS carriers have no SS blocks: the window is as tall as its rows, with no band
+// wider than a row between them, and cannot be stretched into one; UMTS bands are drawn to
+// their edges.
+TEST_F(CarrierCell, LteAndUmtsViewsHaveNoEmptyBands) {
+    for (const char* format : {"LTE", "UMTS"}) {
+        choose("cboCarrierFormat", format);
+        QApplication::processEvents();
+        EXPECT_FALSE(part<QTableView>("tblSsb")->isVisible()) << format;
+        EXPECT_EQ(dialog->maximumHeight(), dialog->minimumHeight()) << format;
+        std::vector<QWidget*> rows = {
+            channel(), part<QLabel>("lblCarrierChannels"), part<QWidget>("frmCarrierResults"),
+            part<QWidget>("picCarrier"), part<QWidget>("cmdCarrierClose")};
+        const int rowHeight = channel()->height();
+        for (std::size_t i = 1; i < rows.size(); ++i) {
+            const int gap = rows[i]->mapTo(dialog, QPoint(0, 0)).y() -
+                            (rows[i - 1]->mapTo(dialog, QPoint(0, 0)).y() + rows[i - 1]->height());
+            EXPECT_LE(gap, rowHeight) << format << " row " << i;
+        }
+    }
+    auto* picture = part<CarrierPicture>("picCarrier");
+    EXPECT_EQ(picture->findChild<PaintedLabel*>("lblDlLow")->caption(), "2110");
+    EXPECT_EQ(picture->findChild<PaintedLabel*>("lblUlHigh")->caption(), "1980");
 }
 
 }  // namespace

@@ -179,6 +179,9 @@ TEST_F(Lookup, TextThatIsNeitherSaysWhy) {
     EXPECT_EQ(status(),
               "No carrier at 100000000000000000000000000.0 MHz: the highest carrier "
               "of any band is at 70904.6400 MHz");
+    // Below 1 MHz the frequency keeps its leading zero.
+    ask("0.5 MHz", 7);
+    EXPECT_TRUE(status().startsWith("No carrier at 0.5000 MHz")) << status().toStdString();
     ask("");
     EXPECT_EQ(status(), "Type a channel number or a frequency in MHz");
     EXPECT_FALSE(part<QPushButton>("cmdSave")->isEnabled());
@@ -243,6 +246,15 @@ TEST_F(Lookup, OtherGenerationsOpenTheCarrierWindow) {
     EXPECT_EQ(carrier->findChild<QComboBox*>("cboCarrierBand")->currentText(), "Band 3");
     EXPECT_EQ(carrier->findChild<QLineEdit*>("txtCarrierChannel")->text(), "1300");
     EXPECT_EQ(carrier->findChild<QComboBox*>("cboBandwidth")->currentText(), "1.4 MHz");
+    // An NR channel opens on the narrowest carrier with SS block positions: n78's 632628 has
+    // none at 5 MHz.
+    ask("632628", 7);
+    table->setFocus();
+    table->setCurrentIndex(table->model()->index(column(1).indexOf("n78"), 0));
+    QTest::keyClick(table, Qt::Key_Return);
+    EXPECT_EQ(carrier->findChild<QLineEdit*>("txtCarrierChannel")->text(), "632628");
+    EXPECT_GT(carrier->findChild<QTableView*>("tblSsb")->model()->rowCount(), 0);
+    EXPECT_GT(carrier->findChild<QComboBox*>("cboBandwidth")->currentData().toInt(), 5000);
     // An NR channel off the 30 kHz raster takes the narrowest carrier of 15 kHz.
     ask("636667", 7);
     table->setFocus();

@@ -1,5 +1,6 @@
 #include "main_window_fixture.h"
 
+#include <QApplication>
 #include <QTest>
 #include <stdexcept>
 
@@ -19,6 +20,13 @@ void MainWindowTest::TearDown() {
         ADD_FAILURE() << "unexpected warning: " << w.text.toStdString();
     }
     window.reset();
+    // The tool windows are windows of their own: closed, so that the next test starts alone.
+    for (auto* open : QApplication::topLevelWidgets()) {
+        if (open->isVisible()) {
+            open->close();
+        }
+    }
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 QRadioButton* MainWindowTest::format(int index) const {

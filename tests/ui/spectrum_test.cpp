@@ -44,6 +44,19 @@ bool paintedNear(const QImage& image, double xTwips, double yTwips, const QColor
     return false;
 }
 
+// A carrier at the band window's edge (Cell 800's first channel, 991: 824.04 MHz up) keeps its
+// line two pixels inside the zoomed scale's frame, where it can be seen.
+TEST_F(Spectrum, EdgeCarriersStayInsideTheFrame) {
+    auto* scale = paintedShape("shpFreqScale2");
+    for (const int position : {0, scrollBar()->maximum()}) {
+        scrollBar()->setValue(position);
+        for (const char* line : {"lineFwd2", "lineRev2"}) {
+            EXPECT_GE(x1(line), scale->left() + 30) << line << " at " << position;
+            EXPECT_LE(x1(line), scale->left() + scale->width() - 30) << line << " at " << position;
+        }
+    }
+}
+
 TEST_F(Spectrum, PaintsTheMarkOverTheFullScaleAndTheCarriersOverTheZoomedOne) {
     scrollBar()->setValue(example::kListPosition);
     const QImage image = find<QWidget>("Frame1")->grab().toImage();

@@ -92,7 +92,6 @@ TEST(WindowPlacement, BesideTheAnchorWhereTheScreenHasRoom) {
     anchor.setGeometry(300, 100, 200, 150);
     anchor.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&anchor));
-    const QRect screen = anchor.screen()->availableGeometry();
     const int right = anchor.frameGeometry().right() + 8;
     const int left = anchor.frameGeometry().left() - 8;
     // The dialog is not shown yet: it will have the anchor's frame.
@@ -104,7 +103,6 @@ TEST(WindowPlacement, BesideTheAnchorWhereTheScreenHasRoom) {
     } rows[] = {
         {150, Side::Right, right},
         {150, Side::Left, left - 150 - frame},
-        {screen.width() - 100, Side::Right, screen.right() - (screen.width() - 100 + frame)},
     };
     for (const auto& row : rows) {
         QWidget dialog;
@@ -113,6 +111,33 @@ TEST(WindowPlacement, BesideTheAnchorWhereTheScreenHasRoom) {
         EXPECT_EQ(dialog.pos().x(), row.expectedX) << row.width;
         EXPECT_EQ(dialog.pos().y(), anchor.frameGeometry().top()) << row.width;
     }
+}
+
+// With no room beside the anchor, a window goes where it covers the least of the others, whole
+// on the screen; the anchor moves aside where the screen has room for both.
+TEST(WindowPlacement, AmongOthersOnASmallScreen) {
+    const QRect screen(0, 0, 1280, 720);
+    const QRect main(373, 172, 537, 455);
+    // Channel Lookup beside the centred main window: the main window moves left for it.
+    const auto lookup = placeAmong(screen, {670, 440}, main, {}, Side::Right);
+    ASSERT_TRUE(lookup.anchor);
+    const QRect movedMain(*lookup.anchor, main.size());
+    const QRect lookupRect(lookup.window, QSize(670, 440));
+    EXPECT_TRUE(screen.contains(movedMain) && screen.contains(lookupRect));
+    EXPECT_FALSE(movedMain.intersects(lookupRect));
+    // The Carrier window then has no room: whole on the screen, covering less than all of
+    // either.
+    const QSize carrier(1000, 640);
+    const auto third = placeAmong(screen, carrier, movedMain, {lookupRect}, Side::Left);
+    const QRect carrierRect(third.window, carrier);
+    EXPECT_TRUE(screen.contains(carrierRect));
+    EXPECT_FALSE(third.anchor);
+    EXPECT_FALSE(carrierRect.contains(movedMain) && carrierRect.contains(lookupRect));
+    // A window too wide for either side goes where it covers nothing, if there is such a place.
+    const QRect anchor(300, 100, 200, 150);
+    const auto wide = placeAmong(screen, {1200, 100}, anchor, {}, Side::Right);
+    EXPECT_FALSE(QRect(wide.window, QSize(1200, 100)).intersects(anchor));
+    EXPECT_TRUE(screen.contains(QRect(wide.window, QSize(1200, 100))));
 }
 
 }  // namespace

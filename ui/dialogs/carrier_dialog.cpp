@@ -13,22 +13,27 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QResizeEvent>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <numeric>
+#include <utility>
 
 #include "engine/band_table.h"
 #include "engine/format.h"
 #include "engine/number_text.h"
+#include "ui/dialogs/cell_panel.h"
 #include "ui/spectrum/carrier_picture.h"
 #include "ui/toolkit/alerts.h"
 #include "ui/toolkit/channel_keys.h"
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/saved_text.h"
 #include "ui/toolkit/text_box.h"
+#include "ui/toolkit/window_copy.h"
 
 namespace tarnvale {
 namespace {
@@ -66,6 +71,7 @@ CarrierDialog::CarrierDialog(Alerts& alerts, QWidget* parent)
     setModal(false);
     buildLayout();
     connectControls();
+    letWindowCopy(this);
     savePath_ = [this] {
         return QFileDialog::getSaveFileName(this, "Save Results", "carrier.csv",
                                             "CSV files (*.csv);;All files (*)");
@@ -74,7 +80,7 @@ CarrierDialog::CarrierDialog(Alerts& alerts, QWidget* parent)
     txtCarrierChannel_->setFocus();
 }
 
-void CarrierDialog::buildLayout() {
+QGridLayout* CarrierDialog::buildChoices() {
     cboCarrierFormat_ = named(new QComboBox(this), "cboCarrierFormat", "Format");
     for (const auto format : kBandwidthFormats) {
         cboCarrierFormat_->addItem(toQString(formatName(format)));
@@ -93,9 +99,6 @@ void CarrierDialog::buildLayout() {
     spnOffsetToCarrier_->setToolTip(
         "offsetToCarrier: resource blocks from Point A to the "
         "carrier's lowest subcarrier");
-    lblCarrierChannels_ = new QLabel(this);
-    lblCarrierChannels_->setObjectName("lblCarrierChannels");
-    lblCarrierChannels_->setWordWrap(true);
 
     auto* choices = new QGridLayout;
     const auto addPair = [&](int row, int column, const char* caption, QWidget* field) {
@@ -112,7 +115,15 @@ void CarrierDialog::buildLayout() {
     addPair(2, 1, "&Offset to carrier:", spnOffsetToCarrier_);
     choices->setColumnStretch(1, 1);
     choices->setColumnStretch(3, 1);
+    return choices;
+}
 
+// The carrier reads top to bottom on the left: what is chosen, the results, the picture and the
+// SS block positions, which take the spare height. An NR carrier's cell stands on the right.
+void CarrierDialog::buildLayout() {
+    lblCarrierChannels_ = new QLabel(this);
+    lblCarrierChannels_->setObjectName("lblCarrierChannels");
+    lblCarrierChannels_->setWordWrap(true);
     picCarrier_ = new CarrierPicture(this);
     tblSsb_ = named(new QTableView(this), "tblSsb", "SS block positions");
     tblSsb_->setModel(ssbRows_);
@@ -121,7 +132,13 @@ void CarrierDialog::buildLayout() {
     tblSsb_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblSsb_->verticalHeader()->hide();
     tblSsb_->verticalHeader()->setDefaultSectionSize(tblSsb_->fontMetrics().height() + 6);
-    tblSsb_->setMinimumHeight(tblSsb_->verticalHeader()->defaultSectionSize() * 7);
+    tblSsb_->setMinimumHeight(tblSsb_->verticalHeader()->defaultSectionSize() * 5);
+    tblSsb_->horizontalHeader()->setStretchLastSection(true);
+    lblSsbNone_ = new QLabel(this);
+    lblSsbNone_->setObjectName("lblSsbNone");
+    lblSsbNone_->setWordWrap(true);
+    cellPanel_ = new CellPanel(alerts_, this);
+    cellPanel_->setObjectName("pnlCell");
 
     lblCarrierStatus_ = new QLabel(this);
     lblCarrierStatus_->setObjectName("lblCarrierStatus");
@@ -138,14 +155,19 @@ void CarrierDialog::buildLayout() {
     buttons->addWidget(cmdCarrierSave_);
     buttons->addWidget(close);
 
+    auto* carrier = new QVBoxLayout;
+    carrier->addLayout(buildChoices());
+    carrier->addWidget(lblCarrierChannels_);
+    carrier->addWidget(buildResults());
+    carrier->addWidget(picCarrier_, 0, Qt::AlignHCenter);
+    carrier->addWidget(lblSsbNone_);
+    carrier->addWidget(tblSsb_, 1);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(carrier, 0);
+    columns->addWidget(cellPanel_, 1);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(choices);
-    layout->addWidget(lblCarrierChannels_);
-    layout->addWidget(buildResults());
-    layout->addWidget(picCarrier_, 0, Qt::AlignHCenter);
-    layout->addWidget(tblSsb_, 1);
+    layout->addLayout(columns, 1);
     layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetMinimumSize);
 
     setTabOrder(cboCarrierFormat_, cboCarrierBand_);
     setTabOrder(cboCarrierBand_, cboBandwidth_);
@@ -153,7 +175,8 @@ void CarrierDialog::buildLayout() {
     setTabOrder(cboScs_, txtCarrierChannel_);
     setTabOrder(txtCarrierChannel_, spnOffsetToCarrier_);
     setTabOrder(spnOffsetToCarrier_, tblSsb_);
-    setTabOrder(tblSsb_, cmdCarrierSave_);
+    setTabOrder(tblSsb_, cellPanel_);
+    setTabOrder(cellPanel_, cmdCarrierSave_);
     setTabOrder(cmdCarrierSave_, close);
 }
 
@@ -208,13 +231,60 @@ void CarrierDialog::connectControls() {
     connect(txtCarrierChannel_, &TextBox::stepRequested, this,
             [this](int direction) { stepped(choice_.step(direction)); });
     connect(tblSsb_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &CarrierDialog::showPicture);
+            &CarrierDialog::showCell);
+    connect(cellPanel_, &CellPanel::coreset0Changed, this, &CarrierDialog::showPicture);
+    connect(cellPanel_, &CellPanel::checkRequested, this, &CarrierDialog::checkRequested);
     connect(cmdCarrierSave_, &QPushButton::clicked, this, &CarrierDialog::save);
 }
 
 void CarrierDialog::showChannel(BandRef band, Channel channel) {
     choice_.showChannel(band, channel);
     showChoice();
+}
+
+void CarrierDialog::showCarrier(BandRef band, Channel channel, const CarrierShape& shape,
+                                std::optional<Channel> gscn) {
+    choice_.showChannel(band, channel);
+    choice_.chooseBandwidth(shape.bandwidthKhz);
+    choice_.chooseSpacing(shape.scsKhz);
+    choice_.chooseOffsetToCarrier(shape.offsetToCarrier);
+    showChoice();
+    const auto& rows = ssbRows_->rows();
+    const auto found = std::ranges::find_if(
+        rows, [gscn](const SsbChoice& row) { return gscn && row.position.gscn == *gscn; });
+    if (found != rows.end()) {
+        tblSsb_->selectRow(static_cast<int>(found - rows.begin()));
+    }
+}
+
+// The view's shape follows the format: an NR carrier has its SS block positions and cell, which
+// take any spare room; an LTE or UMTS carrier has its rows alone, so the window is as tall as
+// they are and no gap opens between them.
+void CarrierDialog::fitToFormat(bool nr) {
+    if (nrView_ == nr) {
+        return;
+    }
+    nrView_ = nr;
+    cellPanel_->setVisible(nr);
+    tblSsb_->setVisible(nr);
+    // The least size is the layout's own, as its contents ask; only an LTE or UMTS view fixes
+    // its height (in showChoice(), as its rows then read).
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    layout()->activate();
+    if (nr) {
+        // Whole on the screen, with room for the window's frame.
+        constexpr int kFrame = 60;
+        QSize size = sizeHint().expandedTo(minimumSizeHint());
+        if (const QScreen* shown = screen()) {
+            size = size.boundedTo(shown->availableGeometry().size() - QSize(kFrame, kFrame));
+        }
+        resize(size);
+    } else {
+        lblSsbNone_->hide();
+        resize(minimumSizeHint());
+    }
+    resizedForFormat_ = true;
 }
 
 // The lists as the choice has them, filled without signalling a choice of their own.
@@ -262,12 +332,41 @@ void CarrierDialog::showChoice() {
     } else {
         showNoCarrier();
     }
+    if (!nrView_.value_or(false)) {
+        // Exactly as tall as the rows as they now read: a label that wraps changes that.
+        layout()->activate();
+        const int height = layout()->totalMinimumSize().height();
+        setMinimumSize(0, height);
+        setMaximumHeight(height);
+    }
+    if (std::exchange(resizedForFormat_, false)) {
+        emit viewResized();
+    }
+}
+
+// Grown by its contents (a table's widths, a label's lines) rather than by the user, whose
+// window keeps more than its least size, the window may need another place.
+void CarrierDialog::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    const QSize grown = event->size() - event->oldSize();
+    const bool forced = (grown.width() > 0 && width() == minimumWidth()) ||
+                        (grown.height() > 0 && height() == minimumHeight());
+    if (event->oldSize().isValid() && forced) {
+        emit viewResized();
+    }
 }
 
 void CarrierDialog::channelKeyPress(int& keyAscii) {
     const ChannelKey key = channelKeyOf(keyAscii);
-    if (key == ChannelKey::Backspace || key == ChannelKey::Escape) {
+    if (key == ChannelKey::Backspace || key == ChannelKey::Escape || key == ChannelKey::Edit) {
         return;  // Escape goes on to the window, which closes
+    }
+    if (key == ChannelKey::Paste) {
+        keyAscii = kCancel;
+        if (!pasteChannel(*txtCarrierChannel_, kMaxTypedLength)) {
+            alerts_.beep();
+        }
+        return;
     }
     if (key == ChannelKey::Digit) {
         if (txtCarrierChannel_->text().size() >= kMaxTypedLength &&

@@ -6,12 +6,14 @@
 #include <string>
 
 #include "engine/carrier_choice.h"
+#include "engine/config_check.h"
 #include "engine/ssb.h"
 #include "report/ssb_columns.h"
 #include "ui/toolkit/locale_numbers.h"
 #include "ui/toolkit/rows_model.h"
 
 class QComboBox;
+class QGridLayout;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -22,6 +24,7 @@ namespace tarnvale {
 
 class Alerts;
 class CarrierPicture;
+class CellPanel;
 class TextBox;
 
 // Tools, Carrier: an LTE, NR or UMTS carrier of a channel bandwidth, walked channel by channel
@@ -36,16 +39,33 @@ class CarrierDialog : public QDialog {
     // of that width), or with the narrowest bandwidth at the nearest valid channel.
     void showChannel(BandRef band, Channel channel);
 
+    // An NR carrier of that shape at the channel, with the SS block at `gscn` selected where it
+    // is one of the carrier's positions: what Check Configuration opens here.
+    void showCarrier(BandRef band, Channel channel, const CarrierShape& shape,
+                     std::optional<Channel> gscn);
+
     // Where Save... writes; by default the user picks a file. Tests give a path of their own.
     void setSavePathProvider(std::function<QString()> provider) { savePath_ = std::move(provider); }
+    CellPanel* cellPanel() const { return cellPanel_; }
+
+  signals:
+    // Check... of the configuration shown.
+    void checkRequested(const tarnvale::GivenCell& cell);
+    // The view changed its size with the format.
+    void viewResized();
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void buildLayout();
+    QGridLayout* buildChoices();
     QGroupBox* buildResults();
     void connectControls();
+    // An NR view has its SS block table and cell beside it and resizes both ways; the others
+    // are as tall as their rows.
+    void fitToFormat(bool nr);
 
     // The lists and the channel box, as the choice stands.
     void showChoice();
@@ -57,6 +77,7 @@ class CarrierDialog : public QDialog {
     void showCarrier();
     void showNoCarrier();
     void showPicture();
+    void showCell();
     void copyResults();
     void save();
     std::string carrierCsv() const;
@@ -80,6 +101,10 @@ class CarrierDialog : public QDialog {
     QLabel* lblPointA_;
     CarrierPicture* picCarrier_;
     QTableView* tblSsb_;
+    QLabel* lblSsbNone_;
+    CellPanel* cellPanel_;
+    std::optional<bool> nrView_;
+    bool resizedForFormat_ = false;
     QLabel* lblCarrierStatus_;
     QPushButton* cmdCarrierSave_;
 };

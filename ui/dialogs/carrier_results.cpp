@@ -4,12 +4,15 @@
 #include <QTableView>
 
 #include "engine/nr_raster.h"
+#include "engine/ssb.h"
 #include "engine/subcarriers.h"
 #include "report/carrier_columns.h"
 #include "report/rows.h"
 #include "report/sink.h"
 #include "ui/dialogs/carrier_dialog.h"
+#include "ui/dialogs/cell_panel.h"
 #include "ui/spectrum/carrier_picture.h"
+#include "ui/toolkit/fitted_table.h"
 
 // What the Carrier window shows of its carrier: the result labels, the SS block table and the
 // picture.
@@ -17,7 +20,7 @@ namespace tarnvale {
 namespace {
 
 QString mhz(const LocaleNumbers& numbers, std::int64_t khz) {
-    return numbers.frequency(static_cast<double>(khz) / 1000);
+    return numbers.megahertz(static_cast<double>(khz) / 1000);
 }
 
 QString sideText(const LocaleNumbers& numbers, const CarrierSide& side) {
@@ -35,18 +38,8 @@ QString pointAText(const LocaleNumbers& numbers, const CarrierSide& side) {
         .arg(mhz(numbers, *side.pointAKhz));
 }
 
-std::optional<KhzRange> extentOf(BandRef band, Direction direction) {
-    const auto extent = bandExtent(band, direction);
-    return extent ? std::optional(KhzRange{extent->lowKhz, extent->highKhz}) : std::nullopt;
-}
-
 KhzRange edgesOf(const CarrierSide& side) {
     return {side.lowEdgeKhz, side.highEdgeKhz};
-}
-
-// The picture draws to the kilohertz.
-KhzRange khzOf(const HzSpan& span) {
-    return {span.lowHz / 1000, span.highHz / 1000};
 }
 
 }  // namespace
@@ -90,15 +83,19 @@ void CarrierDialog::showCarrier() {
             .arg(channels.at(channels.size() - 1)));
     const bool nr = c.band.format() == Format::Nr && c.downlink;
     ssbRows_->setRows(nr ? ssbChoices(c) : std::vector<SsbChoice>{});
-    tblSsb_->setVisible(nr);
-    tblSsb_->resizeColumnsToContents();
+    fitToFormat(nr);
+    const bool none = nr && ssbRows_->rowCount() == 0;
+    lblSsbNone_->setText(none ? toQString(noSsbPositionText(c)) : QString());
+    lblSsbNone_->setVisible(none);
+    fitColumns(tblSsb_);
     lblCarrierStatus_->clear();
     cmdCarrierSave_->setEnabled(true);
-    // New rows come unselected; choosing the first draws the picture, through its selection.
+    // New rows come unselected; choosing the first shows its cell and draws the picture,
+    // through its selection.
     if (ssbRows_->rowCount() > 0) {
         tblSsb_->selectRow(0);
     } else {
-        showPicture();
+        showCell();
     }
 }
 
@@ -108,26 +105,31 @@ void CarrierDialog::showNoCarrier() {
     }
     lblCarrierChannels_->clear();
     ssbRows_->setRows({});
+    lblSsbNone_->hide();
     lblCarrierStatus_->setText(toQString(choice_.problem()));
     cmdCarrierSave_->setEnabled(false);
-    showPicture();
+    showCell();
+}
+
+// The selected SS block position's cell, which redraws the picture with its CORESET#0.
+void CarrierDialog::showCell() {
+    const auto chosen = tblSsb_->selectionModel()->selectedRows();
+    if (choice_.carrier() && !chosen.isEmpty()) {
+        cellPanel_->show(*choice_.carrier(), ssbRows_->row(chosen.front().row()));
+    } else {
+        cellPanel_->clear();
+    }
 }
 
 void CarrierDialog::showPicture() {
-    const BandRef band = choice_.band();
-    const Duplex duplex = band.duplex();
     CarrierView view;
-    view.downlinkBand = extentOf(band, Direction::Downlink);
-    if (duplex != Duplex::Tdd) {
-        view.uplinkBand = extentOf(band, Direction::Uplink);
-    }
     if (const auto& carrier = choice_.carrier()) {
         const auto& c = *carrier;
         const auto& main = listedSide(c);
         if (c.downlink) {
             view.downlinkCarrier = edgesOf(*c.downlink);
         }
-        if (c.uplink && duplex != Duplex::Tdd) {
+        if (c.uplink && c.band.duplex() != Duplex::Tdd) {
             view.uplinkCarrier = edgesOf(*c.uplink);
         }
         view.channel = edgesOf(main);
@@ -145,13 +147,11 @@ void CarrierDialog::showPicture() {
             view.selectedSsb = khzOf(ssbOccupiedBand(position.ssRefKhz, position.scsKhz,
                                                      ssbSubcarriers(c.shape.bandwidthKhz)));
         }
+        if (const auto band = cellPanel_->coreset0Band()) {
+            view.coreset0 = khzOf(*band);
+        }
     }
-    const QString downlinkNote =
-        duplex == Duplex::Sul ? "No downlink: a supplementary uplink band" : QString();
-    const QString uplinkNote = duplex == Duplex::Tdd ? "TDD: the uplink shares the downlink's band"
-                               : duplex == Duplex::Sdl ? "No uplink: a supplementary downlink band"
-                                                       : QString();
-    picCarrier_->showView(view, downlinkNote, uplinkNote);
+    picCarrier_->showView(choice_.band(), view);
 }
 
 std::string CarrierDialog::carrierCsv() const {

@@ -65,7 +65,7 @@ QString LookupDialog::nearestElsewhere(double mhz, std::optional<Format> only) c
         texts << QString("%1 %2 %3 at %4 MHz (%5%6)")
                      .arg(toQString(m.band.formatName()), toQString(m.band.name()))
                      .arg(m.channel)
-                     .arg(numbers_.frequency(m.frequencyMhz), m.offsetKhz > 0 ? "+" : "", away);
+                     .arg(numbers_.megahertz(m.frequencyMhz), m.offsetKhz > 0 ? "+" : "", away);
     }
     return texts.isEmpty() ? QString() : ". Nearest: " + texts.join("; ");
 }
@@ -190,9 +190,9 @@ void LookupDialog::lookUp() {
             // A frequency past every band is echoed as typed: its digits may be many.
             const bool beyond = query.frequencyMhz > highestCarrierMhz();
             const QString at =
-                (beyond ? query.typedFrequency : numbers_.frequency(query.frequencyMhz)) + " MHz";
+                (beyond ? query.typedFrequency : numbers_.megahertz(query.frequencyMhz)) + " MHz";
             const QString highest = QString(": the highest carrier of any band is at %1 MHz")
-                                        .arg(numbers_.frequency(highestCarrierMhz()));
+                                        .arg(numbers_.megahertz(highestCarrierMhz()));
             const int found = results_.rowCount();
             const QString what =
                 found == 0
@@ -230,7 +230,7 @@ void LookupDialog::choose(const QModelIndex& index) {
         return;
     }
     const auto carrier = [this](const std::optional<Carrier>& c, std::optional<Channel> n) {
-        return c ? QString("%1 MHz (channel %2)").arg(numbers_.frequency(c->mhz)).arg(*n)
+        return c ? QString("%1 MHz (channel %2)").arg(numbers_.megahertz(c->mhz)).arg(*n)
                  : QString("none");
     };
     lblLookupStatus_->setText(QString("%1 %2: downlink %3, uplink %4, %5")

@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <algorithm>
+#include <array>
 
 #include "engine/band_table.h"
 #include "engine/channel_list.h"
@@ -16,6 +17,7 @@
 #include "engine/version.h"
 #include "ui/dialogs/about_dialog.h"
 #include "ui/dialogs/carrier_dialog.h"
+#include "ui/dialogs/check_dialog.h"
 #include "ui/dialogs/keyboard_shortcuts_dialog.h"
 #include "ui/dialogs/lookup_dialog.h"
 #include "ui/dialogs/window_placement.h"
@@ -73,6 +75,7 @@ void MainWindow::connectControls() {
     connect(c_.mnuCopyResults, &QAction::triggered, this, &MainWindow::copyResults);
     connect(c_.mnuLookup, &QAction::triggered, this, &MainWindow::mnuLookup_Click);
     connect(c_.mnuCarrier, &QAction::triggered, this, &MainWindow::mnuCarrier_Click);
+    connect(c_.mnuCheck, &QAction::triggered, this, &MainWindow::mnuCheck_Click);
 }
 
 void MainWindow::Form_Load() {
@@ -142,7 +145,8 @@ void MainWindow::mnuExit_Click() {
 // Ends the program at once, closing the dialogs too.
 void MainWindow::endProgram() {
     for (QWidget* dialog : {static_cast<QWidget*>(about_), static_cast<QWidget*>(shortcuts_),
-                            static_cast<QWidget*>(lookup_), static_cast<QWidget*>(carrier_)}) {
+                            static_cast<QWidget*>(lookup_), static_cast<QWidget*>(carrier_),
+                            static_cast<QWidget*>(check_)}) {
         if (dialog != nullptr) {
             dialog->close();
         }
@@ -163,6 +167,16 @@ void MainWindow::mnuAbout_Click() {
 void MainWindow::mnuKbdShortcuts_Click() {
     if (shortcuts_ == nullptr) {
         shortcuts_ = new KeyboardShortcutsDialog();
+        // Where its layout puts it, over the main window, unless a tool window stands there.
+        const QRect place = shortcuts_->frameGeometry();
+        const bool overTool = std::ranges::any_of(
+            std::array<QWidget*, 3>{lookup_, carrier_, check_}, [&place](const QWidget* tool) {
+                return tool != nullptr && tool->isVisible() &&
+                       tool->frameGeometry().intersects(place);
+            });
+        if (overTool) {
+            placeBeside(shortcuts_, this, Side::Right);
+        }
     }
     showDialog(shortcuts_);
 }
@@ -182,9 +196,36 @@ void MainWindow::mnuLookup_Click() {
 void MainWindow::mnuCarrier_Click() {
     if (carrier_ == nullptr) {
         carrier_ = new CarrierDialog(alerts_);
+        connect(carrier_, &CarrierDialog::checkRequested, this, &MainWindow::checkCell);
+        // A view that grows (NR's SS blocks and cell) is placed again where it would cover
+        // another window or leave the screen.
+        connect(carrier_, &CarrierDialog::viewResized, this, [this] {
+            if (carrier_->isVisible() && !standsClear(carrier_)) {
+                placeBeside(carrier_, this, Side::Left);
+            }
+        });
         placeBeside(carrier_, this, Side::Left);
     }
     showDialog(carrier_);
+}
+
+void MainWindow::mnuCheck_Click() {
+    if (check_ == nullptr) {
+        check_ = new CheckDialog(alerts_);
+        connect(check_, &CheckDialog::carrierRequested, this,
+                [this](BandRef band, Channel channel, const CarrierShape& shape,
+                       std::optional<Channel> gscn) {
+                    mnuCarrier_Click();
+                    carrier_->showCarrier(band, channel, shape, gscn);
+                });
+        placeBeside(check_, this, Side::Right);
+    }
+    showDialog(check_);
+}
+
+void MainWindow::checkCell(const GivenCell& cell) {
+    mnuCheck_Click();
+    check_->showCell(cell);
 }
 
 // An LTE, NR or UMTS channel chosen in Channel Lookup, shown in the Carrier window.

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/band_ref.h"
+#include "engine/config_check.h"
 #include "ui/main/main_window_layout.h"
 #include "ui/toolkit/locale_numbers.h"
 
@@ -16,6 +17,7 @@ namespace tarnvale {
 class AboutDialog;
 class Alerts;
 class CarrierDialog;
+class CheckDialog;
 class KeyboardShortcutsDialog;
 class LookupDialog;
 struct ChannelRecord;
@@ -81,6 +83,9 @@ class MainWindow : public QMainWindow {
     void mnuKbdShortcuts_Click();
     void mnuLookup_Click();
     void mnuCarrier_Click();
+    void mnuCheck_Click();
+    // Check... of the Carrier window's configuration.
+    void checkCell(const GivenCell& cell);
     void showChannel(const ChannelRecord& record);
     void showCarrier(const ChannelRecord& record);
     static void showDialog(QWidget* dialog);
@@ -118,6 +123,7 @@ class MainWindow : public QMainWindow {
     QPointer<KeyboardShortcutsDialog> shortcuts_;
     QPointer<LookupDialog> lookup_;
     QPointer<CarrierDialog> carrier_;
+    QPointer<CheckDialog> check_;
     bool iconSet_ = false;
 };
 

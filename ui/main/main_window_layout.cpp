@@ -171,6 +171,9 @@ void buildMenus(QMainWindow* window, MainWindowControls& c) {
     c.mnuCarrier = c.mnuTools->addAction("Carrier...");
     c.mnuCarrier->setObjectName("mnuCarrier");
     c.mnuCarrier->setShortcut(QKeySequence("Ctrl+K"));
+    c.mnuCheck = c.mnuTools->addAction("Check Configuration...");
+    c.mnuCheck->setObjectName("mnuCheck");
+    c.mnuCheck->setShortcut(QKeySequence("Ctrl+G"));
     c.mnuMain[1] = window->menuBar()->addMenu("Help");
     c.mnuMain[1]->setObjectName("mnuMain_1");
     c.mnuKbdShortcuts = c.mnuMain[1]->addAction("Keyboard Shortcuts");

@@ -53,6 +53,7 @@ struct MainWindowControls {
     QMenu* mnuTools;
     QAction* mnuLookup;
     QAction* mnuCarrier;
+    QAction* mnuCheck;
     QAction* mnuExit;
     QAction* mnuKbdShortcuts;
     QAction* mnuAbout;

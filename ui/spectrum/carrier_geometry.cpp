@@ -47,13 +47,22 @@ void placeMagnified(const CarrierView& view, CarrierPlaces& places) {
     if (!view.channel) {
         return;
     }
+    // The scale takes in Point A, and an SS block or CORESET#0 that a configuration puts
+    // outside the carrier.
     std::int64_t low = view.channel->low;
+    std::int64_t high = view.channel->high;
     if (view.pointA) {
         low = std::min(low, *view.pointA);
     }
-    const double margin = static_cast<double>(view.channel->high - low) * 0.04;
+    for (const auto& range : {view.selectedSsb, view.coreset0}) {
+        if (range) {
+            low = std::min(low, range->low);
+            high = std::max(high, range->high);
+        }
+    }
+    const double margin = static_cast<double>(high - low) * 0.04;
     const double lowKhz = static_cast<double>(low) - margin;
-    const double highKhz = static_cast<double>(view.channel->high) + margin;
+    const double highKhz = static_cast<double>(high) + margin;
     places.zoomLowMhz = lowKhz / 1000;
     places.zoomHighMhz = highKhz / 1000;
     const KhzScale zoom{lowKhz, kPictureScaleWidth / (highKhz - lowKhz)};
@@ -66,6 +75,9 @@ void placeMagnified(const CarrierView& view, CarrierPlaces& places) {
     }
     if (view.selectedSsb) {
         places.selectedSsb = visible(zoom.span(*view.selectedSsb));
+    }
+    if (view.coreset0) {
+        places.coreset0 = visible(zoom.span(*view.coreset0));
     }
     if (view.pointA) {
         places.pointAX = zoom.x(static_cast<double>(*view.pointA));

@@ -4,12 +4,14 @@
 #include <optional>
 #include <vector>
 
+#include "engine/subcarriers.h"
+
 namespace tarnvale {
 
 // Placement on the carrier picture, in twips. The picture shows the band's downlink range and
 // its uplink range below it on one scale, each with the carrier marked, and below them the
-// carrier magnified: its channel bandwidth, its transmission bandwidth, its SS blocks and
-// Point A.
+// carrier magnified: its channel bandwidth, its transmission bandwidth, its SS blocks, CORESET#0
+// and Point A.
 
 inline constexpr float kCarrierPictureWidth = 8400;
 inline constexpr float kCarrierPictureHeight = 2700;
@@ -36,8 +38,15 @@ struct CarrierView {
     std::optional<KhzRange> transmission;  // N_RB resource blocks
     std::vector<std::int64_t> ssbCentres;  // SS_REF of each SS block position
     std::optional<KhzRange> selectedSsb;   // the 240 subcarriers of the chosen one
+    bool ssbOutside = false;               // which lie outside the carrier's resource blocks
+    std::optional<KhzRange> coreset0;      // CORESET#0's resource blocks
     std::optional<std::int64_t> pointA;
 };
+
+// The picture draws to the kilohertz.
+inline KhzRange khzOf(const HzSpan& span) {
+    return {span.lowHz / 1000, span.highHz / 1000};
+}
 
 struct Span {
     float left;
@@ -56,6 +65,7 @@ struct CarrierPlaces {
     std::optional<Span> transmission;
     std::vector<float> ssbXs;
     std::optional<Span> selectedSsb;
+    std::optional<Span> coreset0;
     std::optional<float> pointAX;
 };
 

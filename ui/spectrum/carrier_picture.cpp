@@ -3,6 +3,7 @@
 #include <QPalette>
 #include <algorithm>
 
+#include "engine/carrier.h"
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/painted_items.h"
 #include "ui/toolkit/twips.h"
@@ -16,6 +17,9 @@ const QColor kUplink(0, 0, 230);
 const QColor kGuard(175, 225, 175);
 const QColor kSsb(220, 110, 0);
 const QColor kPointA(200, 0, 0);
+const QColor kCoreset0(120, 60, 180);
+// An SS block a configuration puts outside its carrier.
+const QColor kWarning(230, 0, 0);
 
 // Rows of the picture, below the frame's caption.
 constexpr float kDownlinkTop = 330;
@@ -25,6 +29,9 @@ constexpr float kLabelGap = 15;
 constexpr float kCarrierTop = 1650;
 constexpr float kCarrierHeight = 480;
 constexpr float kSsbHeight = 240;
+// CORESET#0 lies above the SS block, inside the resource blocks' band.
+constexpr float kCoreset0Top = kCarrierTop + 60;
+constexpr float kCoreset0Height = 120;
 constexpr float kEdgeLabelTop = 2280;
 constexpr float kPointALabelTop = 2550;
 
@@ -52,8 +59,10 @@ CarrierPicture::CarrierPicture(QWidget* parent)
                                     labelStyle(this, kPointA));
     pointA_ = new PaintedLine("linePointA", this, 0, kCarrierTop - 120, 0,
                               kCarrierTop + kCarrierHeight + 120, kPointA, 2);
-    const float ssbTop = kCarrierTop + (kCarrierHeight - kSsbHeight) / 2;
+    const float ssbTop = kCoreset0Top + kCoreset0Height;
     selectedSsb_ = new PaintedShape("shpSsbSelected", this, 0, ssbTop, 0, kSsbHeight, kSsb, kSsb);
+    coreset0_ = new PaintedShape("shpCoreset0", this, 0, kCoreset0Top, 0, kCoreset0Height,
+                                 kCoreset0, kCoreset0);
     // Ticks along the carrier's top edge, clear of the resource blocks below.
     ssbMarks_ = new PaintedMarks("marksSsb", this, kCarrierTop - 105, 165, kSsb);
     transmission_ = new PaintedShape("shpTransmission", this, 0, kCarrierTop + 60, 0,
@@ -86,12 +95,30 @@ CarrierPicture::Row CarrierPicture::buildRow(const QString& prefix, const QStrin
     return row;
 }
 
-void CarrierPicture::showView(const CarrierView& view, const QString& downlinkNote,
-                              const QString& uplinkNote) {
+void CarrierPicture::showView(BandRef band, CarrierView view) {
+    const Duplex duplex = band.duplex();
+    const auto extentOf = [band](Direction direction) -> std::optional<KhzRange> {
+        const auto extent = bandExtent(band, direction);
+        return extent ? std::optional(KhzRange{extent->lowKhz, extent->highKhz}) : std::nullopt;
+    };
+    view.downlinkBand = extentOf(Direction::Downlink);
+    view.uplinkBand = duplex == Duplex::Tdd ? std::nullopt : extentOf(Direction::Uplink);
+    const QString downlinkNote =
+        duplex == Duplex::Sul ? "No downlink: a supplementary uplink band" : QString();
+    const QString uplinkNote = duplex == Duplex::Tdd ? "TDD: the uplink shares the downlink's band"
+                               : duplex == Duplex::Sdl ? "No uplink: a supplementary downlink band"
+                                                       : QString();
     places_ = placeCarrierPicture(view);
     showRow(downlink_, places_.downlinkBand, places_.downlinkMark, view.downlinkBand, downlinkNote);
     showRow(uplink_, places_.uplinkBand, places_.uplinkMark, view.uplinkBand, uplinkNote);
     showMagnified(view);
+}
+
+void CarrierPicture::showNoBand(const QString& note) {
+    places_ = {};
+    showRow(downlink_, std::nullopt, std::nullopt, std::nullopt, note);
+    showRow(uplink_, std::nullopt, std::nullopt, std::nullopt, QString());
+    showMagnified({});
 }
 
 void CarrierPicture::showRow(const Row& row, const std::optional<Span>& band,
@@ -126,6 +153,9 @@ void CarrierPicture::showMagnified(const CarrierView& view) {
     }
     transmission_->setVisible(places_.transmission.has_value());
     selectedSsb_->setVisible(places_.selectedSsb.has_value());
+    coreset0_->setVisible(places_.coreset0.has_value());
+    const QColor ssb = view.ssbOutside ? kWarning : kSsb;
+    selectedSsb_->setColours(ssb, ssb);
     pointA_->setVisible(places_.pointAX.has_value());
     pointALabel_->setVisible(places_.pointAX.has_value());
     ssbMarks_->setXs(QList<float>(places_.ssbXs.begin(), places_.ssbXs.end()));
@@ -144,6 +174,10 @@ void CarrierPicture::showMagnified(const CarrierView& view) {
     if (places_.selectedSsb) {
         selectedSsb_->setLeft(places_.selectedSsb->left);
         selectedSsb_->setWidth(places_.selectedSsb->width);
+    }
+    if (places_.coreset0) {
+        coreset0_->setLeft(places_.coreset0->left);
+        coreset0_->setWidth(places_.coreset0->width);
     }
     if (places_.pointAX) {
         pointA_->setX1(*places_.pointAX);

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "engine/band_ref.h"
 #include "ui/spectrum/carrier_geometry.h"
 #include "ui/toolkit/locale_numbers.h"
 #include "ui/toolkit/painted_frame.h"
@@ -13,8 +14,9 @@ class PaintedLine;
 class PaintedMarks;
 class PaintedShape;
 
-// The Carrier window's picture: the band's downlink and uplink ranges with the carrier marked,
-// and the carrier magnified with its SS blocks and Point A. Its items are named, and hold their
+// The picture of the Carrier and Check Configuration windows: the band's downlink and uplink
+// ranges with the carrier marked, and the carrier magnified with its SS blocks, CORESET#0 and
+// Point A. Its items are named, and hold their
 // places in twips as properties.
 class CarrierPicture : public PaintedFrame {
     Q_OBJECT
@@ -23,8 +25,11 @@ class CarrierPicture : public PaintedFrame {
   public:
     explicit CarrierPicture(QWidget* parent = nullptr);
 
-    // Shows the view. A note stands in a row whose band has no such direction.
-    void showView(const CarrierView& view, const QString& downlinkNote, const QString& uplinkNote);
+    // Shows the view in its band: the band's ranges come from the band, and a note stands in a
+    // row whose band has no such direction.
+    void showView(BandRef band, CarrierView view);
+    // No band: the frame empty but for a note.
+    void showNoBand(const QString& note);
 
     double zoomLowMhz() const { return places_.zoomLowMhz; }
     double zoomHighMhz() const { return places_.zoomHighMhz; }
@@ -52,6 +57,7 @@ class CarrierPicture : public PaintedFrame {
     PaintedShape* transmission_;
     PaintedMarks* ssbMarks_;
     PaintedShape* selectedSsb_;
+    PaintedShape* coreset0_;
     PaintedLine* pointA_;
     PaintedLabel* pointALabel_;
     PaintedLabel* zoomLow_;

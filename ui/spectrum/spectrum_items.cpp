@@ -1,6 +1,7 @@
 #include "ui/spectrum/spectrum_items.h"
 
 #include <QPalette>
+#include <algorithm>
 
 #include "ui/spectrum/spectrum_geometry.h"
 #include "ui/toolkit/fonts.h"
@@ -62,8 +63,15 @@ void drawBandWindow(const SpectrumItems& s, double startMhz, double stopMhz) {
 
 void drawCarriers(const SpectrumItems& s, double startMhz, double stopMhz, double forwardMhz,
                   double reverseMhz) {
-    const auto marks = placeCarriers(scaleOf(s.shpFreqScale2), startMhz, stopMhz, forwardMhz,
-                                     reverseMhz, s.lblFDD->width());
+    // A carrier at the window's edge would lie on the scale's frame line, where it cannot be
+    // seen: the marks keep two pixels inside it.
+    const Scale scale = scaleOf(s.shpFreqScale2);
+    const double insetMhz = 2 * kOnePixelTwips * (stopMhz - startMhz) / scale.width;
+    const auto inside = [&](double mhz) {
+        return std::clamp(mhz, startMhz + insetMhz, stopMhz - insetMhz);
+    };
+    const auto marks = placeCarriers(scale, startMhz, stopMhz, inside(forwardMhz),
+                                     inside(reverseMhz), s.lblFDD->width());
     s.lineFwd2->setX1(marks.forwardX);
     s.lineFwd2->setX2(marks.forwardX);
     s.lineRev2->setX1(marks.reverseX);

@@ -1,5 +1,8 @@
 #include "ui/toolkit/application_setup.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QFont>
 #include <QGroupBox>
@@ -9,10 +12,30 @@
 #include <QStyleOption>
 #include <QTransform>
 #include <algorithm>
+#include <cstdlib>
+#include <string>
 
 #include "engine/version.h"
 
 namespace tarnvale {
+
+void provideRuntimeDirectory() {
+    const char* set = std::getenv("XDG_RUNTIME_DIR");
+    if (set != nullptr && *set != '\0') {
+        return;
+    }
+    const char* temporary = std::getenv("TMPDIR");
+    const std::string folder =
+        std::string(temporary != nullptr && *temporary != '\0' ? temporary : "/tmp") + "/runtime-" +
+        std::to_string(getuid());
+    mkdir(folder.c_str(), S_IRWXU);
+    struct stat made {};
+    // Only a folder of the user's own that no one else may enter will do.
+    if (stat(folder.c_str(), &made) == 0 && S_ISDIR(made.st_mode) && made.st_uid == getuid() &&
+        (made.st_mode & (S_IRWXG | S_IRWXO)) == 0) {
+        setenv("XDG_RUNTIME_DIR", folder.c_str(), 1);
+    }
+}
 namespace {
 
 // Fusion's margin above a group box's frame, beside its title.

@@ -6,6 +6,11 @@ class QFont;
 
 namespace tarnvale {
 
+// Where XDG_RUNTIME_DIR is not set (a session without a login manager, a container), a private
+// folder of the user's in the temporary directory stands for it, as Qt would take, so that Qt
+// does not warn of it on every start. Before the QApplication is made.
+void provideRuntimeDirectory();
+
 // The program's name, version and desktop entry, for the desktop's task bar and icons. No
 // display name is set: on X11 Qt would append it to every window title.
 void setApplicationIdentity();

@@ -15,8 +15,18 @@ enum class ChannelKey {
     Last,      // T or t: the top
     Backspace,
     Escape,
+    Edit,   // Ctrl+A, Ctrl+C, Ctrl+X, Ctrl+Z, Ctrl+Y: the box's own editing
+    Paste,  // Ctrl+V: a number, checked as typed
     Other,
 };
+
+// Control characters of the editing keys.
+inline constexpr int kCtrlA = 1;
+inline constexpr int kCtrlC = 3;
+inline constexpr int kCtrlV = 22;
+inline constexpr int kCtrlX = 24;
+inline constexpr int kCtrlY = 25;
+inline constexpr int kCtrlZ = 26;
 
 constexpr ChannelKey channelKeyOf(int keyAscii) {
     switch (keyAscii) {
@@ -37,9 +47,21 @@ constexpr ChannelKey channelKeyOf(int keyAscii) {
             return ChannelKey::Backspace;
         case keycode::kEscape:
             return ChannelKey::Escape;
+        case kCtrlA:
+        case kCtrlC:
+        case kCtrlX:
+        case kCtrlY:
+        case kCtrlZ:
+            return ChannelKey::Edit;
+        case kCtrlV:
+            return ChannelKey::Paste;
         default:
             return keyAscii >= '0' && keyAscii <= '9' ? ChannelKey::Digit : ChannelKey::Other;
     }
 }
+
+// Pastes the clipboard into the box where it holds a whole number that keeps the box within
+// `maxLength` characters; false, with nothing changed, where it does not.
+bool pasteChannel(QLineEdit& box, int maxLength);
 
 }  // namespace tarnvale

@@ -11,6 +11,15 @@ QString LocaleNumbers::frequency(double mhz) const {
     return toQString(frequencyText(mhz, separator_));
 }
 
+QString LocaleNumbers::megahertz(double mhz) const {
+    QString text = frequency(mhz);
+    const qsizetype at = text.startsWith('-') ? 1 : 0;
+    if (text.mid(at).startsWith(toQString(separator_))) {
+        text.insert(at, '0');
+    }
+    return text;
+}
+
 QString LocaleNumbers::number(double value) const {
     return toQString(numberText(value, separator_));
 }
@@ -44,9 +53,9 @@ QString LocaleNumbers::field(const report::Field& field) const {
         QString operator()(std::string_view text) const { return toQString(text); }
         QString operator()(long long value) const { return QString::number(value); }
         QString operator()(report::Kilohertz value) const {
-            return numbers.frequency(static_cast<double>(value.khz) / 1000.0);
+            return numbers.megahertz(static_cast<double>(value.khz) / 1000.0);
         }
-        QString operator()(report::Megahertz value) const { return numbers.frequency(value.mhz); }
+        QString operator()(report::Megahertz value) const { return numbers.megahertz(value.mhz); }
         QString operator()(report::General value) const { return numbers.number(value.value); }
     };
     return std::visit(Text{*this}, field);

@@ -15,7 +15,11 @@ class LocaleNumbers {
   public:
     explicit LocaleNumbers(const QLocale& locale);
 
+    // The main window's frequency pattern, "####.0000": nothing before the separator below
+    // 1 MHz (".5000").
     QString frequency(double mhz) const;
+    // The same with a digit before the separator ("0.5000"), as the other windows write it.
+    QString megahertz(double mhz) const;
     QString number(double value) const;
     // The caption of the spacing label, e.g. "Channel spacing: 12.5 KHz"; 0 is "variable".
     QString channelSpacing(double spacingKhz) const;

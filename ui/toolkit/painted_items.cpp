@@ -45,6 +45,14 @@ PaintedShape::PaintedShape(const QString& name, PaintedHost* host, float left, f
                            float width, float height, QColor fill, QColor border)
     : PaintedBox(name, host, left, top, width, height), fill_(fill), border_(border) {}
 
+void PaintedShape::setColours(QColor fill, QColor border) {
+    if (fill != fill_ || border != border_) {
+        fill_ = fill;
+        border_ = border;
+        changed();
+    }
+}
+
 void PaintedShape::paint(QPainter& painter) const {
     const QRectF rect = pixelRect();
     painter.fillRect(rect, fill_);

@@ -67,10 +67,13 @@ class PaintedBox : public PaintedItem {
 // An opaque rectangle with a one-pixel border.
 class PaintedShape : public PaintedBox {
     Q_OBJECT
+    Q_PROPERTY(QColor fill READ fill)
   public:
     PaintedShape(const QString& name, PaintedHost* host, float left, float top, float width,
                  float height, QColor fill, QColor border);
     void paint(QPainter& painter) const override;
+    QColor fill() const { return fill_; }
+    void setColours(QColor fill, QColor border);
 
   private:
     QColor fill_;
