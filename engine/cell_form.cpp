@@ -50,7 +50,8 @@ CellCheck CellForm::check() const {
     }
     GivenCell given{band.value.value_or(bandsOf(Format::Nr).front())};
     for (const auto& field : givenFields()) {
-        const std::string_view typed = trimmed(text(field));
+        const std::string raw = text(field);
+        const std::string_view typed = trimmed(raw);
         if (typed.empty()) {
             continue;
         }

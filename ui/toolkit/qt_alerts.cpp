@@ -11,9 +11,13 @@ namespace tarnvale {
 
 // A plain warning with one OK button. The button is the box's own rather than a standard one,
 // which some styles give an icon; and the box is at least as wide as its title needs in a
-// title bar, which a window manager would otherwise cut.
+// title bar, which a window manager would otherwise cut. It belongs to the window whose action
+// raised it, the active one, so that it opens over that window and, closed, gives the keys back
+// to the box being edited there.
 void QtAlerts::warn(const QString& text, const QString& title) {
-    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, parent_);
+    QWidget* owner = QApplication::activeWindow();
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton,
+                    owner != nullptr ? owner : parent_.data());
     box.setObjectName("InvalidChannelBox");
     box.setDefaultButton(box.addButton("OK", QMessageBox::AcceptRole));
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
