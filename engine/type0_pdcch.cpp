@@ -31,7 +31,7 @@ struct SearchSpaceTable {
 // TS 38.213 V18.7.0 Tables 13-11 (pattern 1, FR1), 13-12 (pattern 1, FR2 at 60 and 120 kHz)
 // and 13-12A (pattern 1, 480 and 960 kHz); cross-checked against srsRAN_Project (13-11, 13-12)
 // and a Go resource-grid tool (13-12A, which has O = 1.25 for row 7 at 960 kHz where the
-// specification has X).
+// table has X).
 constexpr SearchSpaceTable kTable13_11{"13-11",
                                        {{{0, false, 1, 2, 0, 0},
                                          {0, false, 2, 1, 0, kCoresetSymbols},
